@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -73,7 +75,22 @@ IniLine iniparser_parse_line(const std::string& raw)
 
 dictionary* iniparser_load_text(const std::string& text)
 {
-    dictionary* d = dictionary_new(0);
+    // Entries are gathered first (a repeated key keeps its first place and takes the last
+    // value, as dictionary_set would), then laid into the table: linear time for any size.
+    struct Entry {
+        std::string key;
+        std::string value;
+        bool hasValue;
+    };
+    std::vector<Entry> entries;
+    std::unordered_map<std::string, size_t> index;
+    auto set = [&](const std::string& key, const std::string* value) {
+        auto [it, added] = index.emplace(key, entries.size());
+        if (added)
+            entries.push_back(Entry {key, value ? *value : std::string(), value != nullptr});
+        else
+            entries[it->second] = Entry {key, value ? *value : std::string(), value != nullptr};
+    };
     std::string section;
     bool inSection = false;
     ForEachLine(text, [&](const std::string& raw) {
@@ -81,12 +98,19 @@ dictionary* iniparser_load_text(const std::string& text)
         if (line.kind == INI_LINE_SECTION) {
             section = line.name;
             inSection = true;
-            dictionary_set(d, section.c_str(), nullptr);
+            set(section, nullptr);
         } else if (line.kind == INI_LINE_VALUE) {
-            std::string key = inSection ? section + ":" + line.name : line.name;
-            dictionary_set(d, key.c_str(), line.value.c_str());
+            set(inSection ? section + ":" + line.name : line.name, &line.value);
         }
     });
+    dictionary* d = dictionary_new(int(entries.size()));
+    for (const Entry& e : entries) {
+        // A fresh table: the entries take slots 0, 1, 2... in file order.
+        d->key[d->n] = strdup(e.key.c_str());
+        d->val[d->n] = e.hasValue ? strdup(e.value.c_str()) : nullptr;
+        d->hash[d->n] = dictionary_hash(e.key.c_str());
+        ++d->n;
+    }
     return d;
 }
 
