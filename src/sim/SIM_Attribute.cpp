@@ -1,9 +1,6 @@
 #include "sim/SIM_Attribute.h"
 
-#if __has_include("engine/CSpreadsheet.h")
 #include "engine/CSpreadsheet.h"
-#define SIM_HAVE_CSV 1
-#endif
 #include "sim/GAssert.h"
 #include "sim/SIM_Screens.h"
 
@@ -36,10 +33,6 @@ SIM_Attribute::~SIM_Attribute()
 
 void SIM_Attribute::Load(const char* row)
 {
-#ifndef SIM_HAVE_CSV
-    (void)row;
-}
-#else
     CSV csv;
     csv.Initialise(row ? row : "", ',');
     csv.GetNextToken(); // the row marker
@@ -77,7 +70,6 @@ void SIM_Attribute::Load(const char* row)
     parent = found;
     parentWeight = csv.GetNextFloat();
 }
-#endif
 
 void SIM_Attribute::CalculateValue()
 {

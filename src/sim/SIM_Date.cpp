@@ -1,6 +1,7 @@
 #include "sim/SIM_Date.h"
 
 #include "sim/SIM_GlobalVariable.h"
+#include "engine/IniLoader.h"
 #include "sim/GAssert.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Calendar.h"
@@ -143,10 +144,8 @@ std::string SIM_Date::GetMonthName(int m)
 
 void SIM_Date::LoadMonthNames()
 {
-#ifdef SIM_HAVE_INI
     IniLoader names;
     names.LoadSection("MonthNames", "data/strings.ini");
     for (int i = 0; i < MonthsPerYear; ++i)
         MonthNames[i] = names.GetValue(std::to_string(i));
-#endif
 }

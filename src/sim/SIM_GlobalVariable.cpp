@@ -13,7 +13,6 @@ SIM_GlobalVariable* SIM_GetGlobalVariables()
 
 void SIM_GlobalVariable::Load()
 {
-#ifdef SIM_HAVE_INI
     LoadSection(Section, File);
     // Parse each key once; the first of two equal keys wins, as a lookup by key does.
     values_.clear();
@@ -29,7 +28,6 @@ void SIM_GlobalVariable::Load()
         }
         values_.emplace(entry.key, v);
     }
-#endif
 }
 
 float SIM_GlobalVariable::Get(const std::string& key)
@@ -46,8 +44,6 @@ float SIM_GlobalVariable::Get(const std::string& key)
 
 void SIM_GlobalVariable::Set(const std::string& key, float value)
 {
-#ifdef SIM_HAVE_INI
     SetValueF(key, value);
-#endif
     values_[key] = value;
 }

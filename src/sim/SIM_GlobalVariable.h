@@ -1,12 +1,7 @@
 #pragma once
 // The named balance values of the rules: section "config" of "data\config.txt", answered
 // by exact (case-sensitive) key at the point of use. A missing key reads 0.
-#if __has_include("engine/IniLoader.h")
 #include "engine/IniLoader.h"
-#define SIM_HAVE_INI 1
-#else
-class IniLoader {}; // until the INI sections land
-#endif
 
 #include <string>
 #include <unordered_map>

@@ -18,6 +18,7 @@
 #include "career/SIM_Song.h"
 #include "career/SIM_SongElement.h"
 #include "career/SIM_Venue.h"
+#include "engine/GTranslation.h"
 #include "engine/ProcessBase.h"
 #include "port/Clock.h"
 #include "savegame/SIM_SaveGame.h"
@@ -172,6 +173,7 @@ void SIM_SIM::Close()
     SIM_Names::Close();
     SIM_RecordingStudio::Close();
     SIM_Message::ClearMessages();
+    GTranslation::Close();
     SIM_Endorsement::Close();
     SIM_GetPlayerOptions()->Save();
     SIM_GetScreens()->StopMusic();
