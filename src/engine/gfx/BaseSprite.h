@@ -3,7 +3,7 @@
 // per-corner colours (red in the low byte) and texture coordinates (0..1).
 #include "engine/GTimer.h"
 #include "engine/gfx/D3DTypes.h"
-#include "engine/gfx/GfxRect.h"
+#include "port/Rect.h"
 
 #include <string>
 #include <vector>

@@ -2,8 +2,9 @@
 // The game's one renderer: display and GL context, the frame bracket, the texture cache by
 // file name, and the immediate-mode drawing calls. Coordinates are screen pixels with the
 // origin at the top left; packed colours have red in the low byte.
+#include "engine/V2.h"
 #include "engine/gfx/D3DTypes.h"
-#include "engine/gfx/GfxRect.h"
+#include "port/Rect.h"
 #include "engine/gfx/MainWindow.h"
 
 #include <cstdint>
@@ -106,18 +107,8 @@ public:
     void FillScreen(const std::string& name);
     void FillScreen(SmartTexture& texture);
     void TileRect(const tagRECT& rect, const std::string& name, uint32_t colour);
-    // A textured band along a polyline; points are any records with float x and y (V2).
-    template <class Point>
-    void RenderSpriteLine(const Point* points, int count, uint32_t colour, float width)
-    {
-        std::vector<float> xy;
-        for (int i = 0; points && i < count; ++i) {
-            xy.push_back(float(points[i].x));
-            xy.push_back(float(points[i].y));
-        }
-        RenderSpriteLineXY(xy, colour, width);
-    }
-    void RenderSpriteLineXY(const std::vector<float>& xy, uint32_t colour, float width);
+    // A textured band of the given width along a polyline of count points.
+    void RenderSpriteLine(const V2* points, int count, uint32_t colour, float width);
     bool InitVertexBuffer(int vertexCount, std::unique_ptr<IDirect3DVertexBuffer8>& store, unsigned format);
 
     // The quad of a sprite (top-left, top-right, bottom-left, bottom-right), textured with

@@ -157,17 +157,15 @@ void D3DEngine::TileRect(const tagRECT& r, const std::string& name, uint32_t col
     SetLinearFilter();
 }
 
-void D3DEngine::RenderSpriteLineXY(const std::vector<float>& xy, uint32_t colour, float width)
+void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, float width)
 {
-    int count = int(xy.size() / 2);
-    if (count < 2)
+    if (!points || count < 2)
         return;
     std::vector<_D3DTLVERTEX> verts;
     static const float corner[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
     static const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     for (int i = 0; i + 1 < count; ++i) {
-        float x1 = xy[size_t(i) * 2], y1 = xy[size_t(i) * 2 + 1];
-        float x2 = xy[size_t(i) * 2 + 2], y2 = xy[size_t(i) * 2 + 3];
+        float x1 = points[i].x, y1 = points[i].y, x2 = points[i + 1].x, y2 = points[i + 1].y;
         float cx = (x1 + x2) / 2.0f, cy = (y1 + y2) / 2.0f;
         float length = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
         // The heading from point i to point i + 1, as the game's AngleToObject gives it.

@@ -1,7 +1,7 @@
 #pragma once
 // The root of every GUI element: a rectangle on the screen with a size, a hit test and a
 // draw operation, and the common placements.
-#include "engine/gfx/GfxRect.h"
+#include "port/Rect.h"
 
 #include <string>
 

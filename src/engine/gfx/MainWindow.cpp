@@ -35,6 +35,21 @@ void SelectWindow(MainWindowRef window)
         window->Select();
 }
 
+bool GetMainDisplaySize(int& width, int& height)
+{
+    return GetDisplaySize(width, height);
+}
+
+void ShowSystemCursor(bool show)
+{
+    PortShowCursor(show);
+}
+
+bool IsSystemCursorShown()
+{
+    return PortCursorShown();
+}
+
 void RunApplicationEventLoop(const std::function<void()>& frame)
 {
     RunFrameLoop(frame);

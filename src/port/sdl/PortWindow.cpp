@@ -216,3 +216,13 @@ bool GetDisplaySize(int& width, int& height)
     height = mode.h;
     return true;
 }
+
+void PortShowCursor(bool show)
+{
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool PortCursorShown()
+{
+    return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE;
+}

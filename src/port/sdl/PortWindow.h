@@ -74,3 +74,7 @@ private:
 
 // The size of the main display, false when SDL cannot tell.
 bool GetDisplaySize(int& width, int& height);
+
+// The system's mouse cursor over the window.
+void PortShowCursor(bool show);
+bool PortCursorShown();

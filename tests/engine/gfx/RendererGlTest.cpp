@@ -7,6 +7,9 @@
 #include "engine/gfx/GVertexBuffer.h"
 #include "engine/gfx/SmartTexture.h"
 
+#include <SDL2/SDL.h>
+
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -271,9 +274,7 @@ TEST_F(GlTest, SpriteLineAndClippedSprite)
 {
     D3DEngine* e = GetD3DEngine();
     BeginFrame();
-    struct P {
-        float x, y;
-    } pts[3] = {{100, 100}, {300, 100}, {300, 300}};
+    V2 pts[3] = {{100, 100}, {300, 100}, {300, 300}};
     e->SetTexture(0, 0u);
     e->RenderSpriteLine(pts, 3, kGreen, 10.0f);
     BaseSprite s;
@@ -288,4 +289,39 @@ TEST_F(GlTest, SpriteLineAndClippedSprite)
     ExpectColour(img, 200, 120, 0, 0, 0);
     ExpectColour(img, 580, 600, 0, 0, 0);     // cut away
     ExpectColour(img, 620, 600, 255, 0, 0);
+}
+
+TEST_F(GlTest, EventLoopRunsFirstFrameAtOnceThenAtThirtyHertz)
+{
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> at;
+    auto start = Clock::now();
+    RunApplicationEventLoop([&] {
+        at.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (at.size() == 4)
+            QuitApplicationEventLoop();
+    });
+    ASSERT_EQ(at.size(), 4u);
+    EXPECT_LT(at[0], 20.0);
+    for (size_t i = 1; i < at.size(); ++i)
+        EXPECT_GE(at[i] - at[i - 1], 30.0);
+    EXPECT_GE(at[3], 99.0);
+}
+
+TEST_F(GlTest, ClosingTheWindowEndsTheEventLoop)
+{
+    int frames = 0;
+    window->SetWindowProc([](const GEvent& e) {
+        if (e.kind == GEventKind::Closed)
+            QuitApplicationEventLoop();
+    });
+    RunApplicationEventLoop([&] {
+        if (++frames == 2) {
+            SDL_Event quit {};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+        }
+        ASSERT_LT(frames, 100);
+    });
+    EXPECT_EQ(frames, 2);
 }
