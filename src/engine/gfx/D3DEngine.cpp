@@ -96,6 +96,7 @@ bool D3DEngine::Initialise(MainWindowRef window, bool, int width, int height, in
     BInScene = false;
     currentName_.clear();
     ApplyFixedState();
+    SetProjection();
     W = float(width);
     H = float(height);
     return true;
@@ -118,12 +119,9 @@ void D3DEngine::ApplyFixedState()
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void D3DEngine::BeginRender()
+void D3DEngine::SetProjection()
 {
-    if (BInScene)
-        return;
-    // The drawable may have changed size (full screen settles after the switch), so the
-    // viewport and projection are set at every scene.
+    // One unit per game pixel, y growing downward, letterboxed into the drawable.
     PortViewport v = window_ ? window_->Viewport() : PortViewport {0, 0, width_, height_};
     glViewport(v.x, v.y, v.w, v.h);
     glMatrixMode(GL_PROJECTION);
@@ -134,6 +132,14 @@ void D3DEngine::BeginRender()
     // Integer coordinates fall on pixel corners; this nudge makes lines and fills cover
     // exactly the pixels their coordinates name.
     glTranslatef(0.375f, 0.375f, 0.0f);
+}
+
+void D3DEngine::BeginRender()
+{
+    if (BInScene)
+        return;
+    // The drawable may have changed size (full screen settles after the switch).
+    SetProjection();
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
     glBindTexture(GL_TEXTURE_RECTANGLE, 0);

@@ -125,6 +125,7 @@ public:
 
 private:
     void ApplyFixedState();
+    void SetProjection();
     void ReportMissingTexture(const std::string& name);
     void BindNamed(const GSurface& surface);
     void TextureSize(float& w, float& h);

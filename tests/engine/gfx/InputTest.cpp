@@ -228,3 +228,28 @@ TEST_F(WindowEventsTest, ClosingTheWindowSendsCloseThenClosed)
     EXPECT_EQ(events[0].kind, GEventKind::Close);
     EXPECT_EQ(events[1].kind, GEventKind::Closed);
 }
+
+TEST_F(WindowEventsTest, FullScreenPictureIsLetterboxedAndMouseMapsToGamePixels)
+{
+    ASSERT_TRUE(GetD3DEngine()->Initialise(window, false, 1024, 768, 32, true, false));
+    if (GetD3DEngine()->IsWindowed())
+        GTEST_SKIP() << "this display did not switch to full screen";
+    PumpWindowEvents();
+    int dw = 0, dh = 0;
+    SDL_GL_GetDrawableSize(window->Sdl(), &dw, &dh);
+    PortViewport v = window->Viewport();
+    EXPECT_EQ(v.w * 768, v.h * 1024);                 // the game's proportions
+    EXPECT_TRUE(v.w == dw || v.h == dh);              // as large as fits
+
+    RecordingInput input;
+    window->SetWindowProc([&](const GEvent& e) { input.RecordEvent(e); });
+    SDL_Event move {};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = dw / 2;
+    move.motion.y = dh / 2;
+    Push(move);
+    PumpWindowEvents();
+    EXPECT_NEAR(input.MouseX(), 512.0f, 1.0f);
+    EXPECT_NEAR(input.MouseY(), 384.0f, 1.0f);
+    ASSERT_TRUE(GetD3DEngine()->Initialise(window, false, 1024, 768, 32, true, true));
+}

@@ -325,3 +325,31 @@ TEST_F(GlTest, ClosingTheWindowEndsTheEventLoop)
     });
     EXPECT_EQ(frames, 2);
 }
+
+namespace {
+int safeModeSetting = 0;
+int FakeSettings(const char* section, const char* key, int def)
+{
+    if (std::string(section) != "config")
+        return def;
+    if (std::string(key) == "IsWindowed")
+        return 0;
+    if (std::string(key) == "SafeMode")
+        return safeModeSetting;
+    return def;
+}
+} // namespace
+
+TEST_F(GlTest, SafeModeKeepsTheGameInAWindow)
+{
+    D3DEngine* e = GetD3DEngine();
+    D3DEngine::SetDisplaySettingReader(FakeSettings);
+    safeModeSetting = 1;
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, false, false));
+    EXPECT_TRUE(e->IsWindowed());
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, false));  // safe mode skipped
+    EXPECT_EQ(window->GetRefCon(), e->IsWindowed() ? 0 : 1);
+    D3DEngine::SetDisplaySettingReader(nullptr);
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));
+    EXPECT_TRUE(e->IsWindowed());
+}
