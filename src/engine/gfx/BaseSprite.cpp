@@ -2,6 +2,7 @@
 
 #include "engine/EngineAssert.h"
 #include "engine/GDebugEngine.h"
+#include "engine/Utilities.h"
 #include "engine/gfx/D3DEngine.h"
 
 #include <algorithm>
@@ -242,8 +243,7 @@ bool WorldSprite::IsPointInside(float x, float y)
 {
     if (axisAligned)
         return BaseSprite::IsPointInside(x, y);
-    float dx = x - screenX, dy = y - screenY;
-    return std::sqrt(dx * dx + dy * dy) < width / 2.0f;
+    return GetDist(x, y, screenX, screenY) < width / 2.0f;
 }
 
 AnimatedSprite::AnimatedSprite()

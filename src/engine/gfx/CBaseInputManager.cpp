@@ -1,5 +1,6 @@
 #include "engine/gfx/CBaseInputManager.h"
 
+#include "engine/Utilities.h"
 #include "port/Clock.h"
 
 #include <cmath>
@@ -53,8 +54,7 @@ void CBaseInputManager::LeftMouseDown()
     float now = float(timeGetTime());
     float delta = now - lastClickTime_;
     lastClickTime_ = now;
-    float dx = mouseX_ - lastClickX_, dy = mouseY_ - lastClickY_;
-    doubleClick_ = delta < doubleClickTime_ && std::sqrt(dx * dx + dy * dy) < 32.0f;
+    doubleClick_ = delta < doubleClickTime_ && GetDist(lastClickX_, lastClickY_, mouseX_, mouseY_) < 32.0f;
     lastClickX_ = mouseX_;
     lastClickY_ = mouseY_;
 }

@@ -1,6 +1,7 @@
 #include "engine/gfx/D3DEngine.h"
 
 #include "engine/GDebugEngine.h"
+#include "engine/PrivateProfile.h"
 #include "engine/gfx/GLHeaders.h"
 #include "port/Report.h"
 #include "port/sdl/PortWindow.h"
@@ -18,7 +19,9 @@ DisplaySettingReader settingReader = nullptr;
 
 int ReadSetting(const char* key, int def)
 {
-    return settingReader ? settingReader("config", key, def) : def;
+    if (settingReader)
+        return settingReader("config", key, def);
+    return GetPrivateProfileInt("config", key, def, "data\\config.muf");
 }
 
 } // namespace

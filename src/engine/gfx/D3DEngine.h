@@ -29,8 +29,8 @@ struct GSurface {
     std::string path;
 };
 
-// Reads an int of a section of "data\config.muf" (the shell points it at the profile
-// calls); without one every setting reads as its default.
+// Reads an int of a section of "data\config.muf"; by default the profile calls answer,
+// tests install their own.
 using DisplaySettingReader = int (*)(const char* section, const char* key, int defaultValue);
 
 // The windowed size used when the display is not larger than the requested size in both

@@ -2,6 +2,7 @@
 // sprite quads, sprite lines and vertex-buffer triangles.
 #include "engine/gfx/D3DEngine.h"
 
+#include "engine/Utilities.h"
 #include "engine/gfx/BaseSprite.h"
 #include "engine/gfx/GLHeaders.h"
 #include "engine/gfx/GVertexBuffer.h"
@@ -167,14 +168,8 @@ void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, f
     for (int i = 0; i + 1 < count; ++i) {
         float x1 = points[i].x, y1 = points[i].y, x2 = points[i + 1].x, y2 = points[i + 1].y;
         float cx = (x1 + x2) / 2.0f, cy = (y1 + y2) / 2.0f;
-        float length = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
-        // The heading from point i to point i + 1, as the game's AngleToObject gives it.
-        double heading = (3.141590118408203 + std::atan2(double(y2 - y1), double(x2 - x1))) *
-                         57.29582595825195 - 90.0;
-        float deg = float(heading);
-        if (deg < 0.0f)
-            deg += 360.0f;
-        float a = (deg - 90.0f) * 3.14159f / 180.0f;
+        float length = GetDist(x1, y1, x2, y2);
+        float a = (AngleToObject(x1, y1, x2, y2) - 90.0f) * 3.14159f / 180.0f;
         float s = std::sin(a), c = std::cos(a);
         for (int k = 0; k < 4; ++k) {
             float dx = corner[k][0] * length / 2.0f, dy = corner[k][1] * width / 2.0f;
