@@ -135,8 +135,12 @@ TEST(LibTextGlyphs, WidthIsTheRightmostInkColumnOfTheCell)
     EXPECT_EQ(widths[15], 9);
     EXPECT_EQ(widths[99], 0);
     // A picture smaller than the grid and no picture at all measure without reading outside.
-    LibFont::CalculateCharWidths(pixels.data(), 25, 25, kCell, widths);
+    std::vector<uint8_t> small(25 * 25 * 4, 0);
+    small[(3 * 25 + 6) * 4 + 3] = 1;
+    small[(24 * 25 + 24) * 4 + 3] = 1; // glyph 22, cut by the picture's edge
+    LibFont::CalculateCharWidths(small.data(), 25, 25, kCell, widths);
     EXPECT_EQ(widths[0], 6);
+    EXPECT_EQ(widths[22], 4);
     EXPECT_EQ(widths[3], 0);
     LibFont::CalculateCharWidths(nullptr, 0, 0, kCell, widths);
     EXPECT_EQ(widths[0], 0);
