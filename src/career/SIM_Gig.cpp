@@ -13,3 +13,8 @@ void SIM_Gig::ClearMissedGigs()
 void SIM_Gig::CheckForPostits()
 {
 }
+
+int SIM_Gig::DaysTillNextGig()
+{
+    return -1;
+}

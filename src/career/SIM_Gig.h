@@ -7,4 +7,6 @@ public:
     static void Reset();
     static void ClearMissedGigs();
     static void CheckForPostits();
+    // Days until the next booked gig; -1 when none is booked.
+    static int DaysTillNextGig();
 };
