@@ -216,9 +216,10 @@ void Game::SetModeObject(GAMEMODE mode, GUI_GameModeBase* object)
 {
     if (mode < 0 || mode >= MODE_COUNT)
         return;
-    if (currentMode_ && currentMode_ == modeOverrides_[mode])
-        currentMode_ = object ? object : nullptr;
+    bool wasCurrent = currentMode_ && currentMode_ == GetModeObject(mode);
     modeOverrides_[mode] = object;
+    if (wasCurrent)
+        currentMode_ = GetModeObject(mode);
 }
 
 void Game::GameProc()

@@ -172,3 +172,81 @@ TEST_F(StartupTest, ClosingTheWindowReleases)
     EXPECT_TRUE(GetGame()->IsReleased());
     EXPECT_FALSE(BActive);
 }
+
+namespace {
+// Starts with the game's own first mode rather than the harness's.
+class FirstScreenTest : public GameHarness {
+protected:
+    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+};
+} // namespace
+
+TEST_F(FirstScreenTest, WithoutAMainMenuANoticeShowsAndEscapeQuits)
+{
+    EXPECT_NE(GetGame()->GetCurrentMode(), &mode);
+    RgbaImage frame = CaptureFrame();
+    ASSERT_EQ(frame.width, 1024);
+    // Some text is drawn across the middle of the screen.
+    int lit = 0;
+    for (int x = 0; x < 1024; ++x)
+        for (int y = 330; y < 420; ++y)
+            lit += (frame.At(x, y) & 0xFF) > 150;
+    EXPECT_GT(lit, 100);
+    PressKey(kKeyEscape);
+    EXPECT_FALSE(BActive);
+    EXPECT_TRUE(GetGame()->IsReleased());
+}
+
+namespace {
+// Asks for the display's own size (0 x 0), as a fresh profile may.
+class DisplaySizeTest : public GameHarness {
+protected:
+    void BeforeStart() override
+    {
+        WritePrivateProfileInt("pref", "SCREEN_WIDTH", 0, "data\\config.muf");
+        WritePrivateProfileInt("pref", "SCREEN_HEIGHT", 0, "data\\config.muf");
+    }
+};
+
+// Toggles full screen from a key, as the in-game screen does with Command-Return.
+class ToggleMode : public HarnessMode {
+public:
+    void HandleKey(unsigned key) override
+    {
+        if (key == kKeyReturn) {
+            GetGame()->ToggleFullscreen();
+            windowedAfterCall = GetD3DEngine()->IsWindowed();
+        }
+    }
+    bool windowedAfterCall = false;
+};
+} // namespace
+
+TEST_F(DisplaySizeTest, ZeroSizeTakesTheDisplaysSizeAndRecordsFullScreen)
+{
+    EXPECT_EQ(GetD3DEngine()->GetScreenWidth(), 1280);
+    EXPECT_EQ(GetD3DEngine()->GetScreenHeight(), 1024);
+    EXPECT_FLOAT_EQ(GetGame()->AdjustForScreenRes(1024.0f), 1280.0f);
+    // The height equals the display's: full screen is recorded in the profile store only.
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 0);
+    std::string shipped = ReadWholeFile(std::string(GameDir()) + "/data/config.muf");
+    EXPECT_EQ(ReadWholeFile(resources.Str() + "/data/config.muf"), shipped);
+}
+
+TEST_F(StartupTest, FullScreenToggleWaitsForTheFlipAndKeepsTexturesWorking)
+{
+    ToggleMode toggle;
+    GetGame()->SetModeObject(Game::MODE_MAINMENU, &toggle);
+    ASSERT_TRUE(GetD3DEngine()->IsWindowed());
+    PressKey(kKeyReturn);
+    EXPECT_TRUE(toggle.windowedAfterCall); // not in the middle of the frame
+    EXPECT_FALSE(GetD3DEngine()->IsWindowed());
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 0);
+    EXPECT_NE(GUI_GetTextureCache()->GetHandle(TEX_WINDOW), 0u);
+    Step(2);
+    PressKey(kKeyReturn);
+    EXPECT_TRUE(GetD3DEngine()->IsWindowed());
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 1);
+    EXPECT_NE(DebugLog().find("Rebuild Surfaces"), std::string::npos);
+    GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
+}
