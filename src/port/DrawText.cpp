@@ -1,0 +1,6 @@
+#include "port/DrawText.h"
+
+int DrawTextA(void*, const char*, int, const tagRECT*, unsigned)
+{
+    return 0;
+}

@@ -1,0 +1,62 @@
+#include "engine/GProfileStore.h"
+#include "engine/StringManager.h"
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+#include <set>
+
+class StringManagerTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        GetProfileStore()->Forget();
+        resources.Write("data/lists.ini",
+                        "[General]\n0 = general zero\n"
+                        "[gap]\n0 = a\n1 = b\n3 = d\n"
+                        "[vary]\n0 = plain\n1 = -2\n1-0 = first\n1-1 = second\n"
+                        "[emptyvar]\n0 = -0\n"
+                        "[dash]\n0 = x\n1 = -\n2 = y\n");
+        manager.SetDBFilename("data/lists.ini");
+    }
+    StringManager manager;
+};
+
+TEST_F(StringManagerTest, ListsStopAtTheFirstGap)
+{
+    EXPECT_STREQ(manager.GetString("gap", 0), "a");
+    EXPECT_STREQ(manager.GetString("gap", 1), "b");
+    EXPECT_EQ(manager.GetString("gap", 2), nullptr);
+    EXPECT_EQ(manager.GetString("gap", 3), nullptr);
+    EXPECT_EQ(manager.GetString("gap", -1), nullptr);
+    EXPECT_STREQ(manager.GetGenString(0), "general zero");
+    EXPECT_EQ(manager.GetString("dash", 1), nullptr); // a lone "-" ends the list
+}
+
+TEST_F(StringManagerTest, VariationsPickAtRandomEachFetch)
+{
+    std::srand(3);
+    std::set<std::string> seen;
+    for (int i = 0; i < 50; ++i)
+        seen.insert(manager.GetString("vary", 1));
+    EXPECT_EQ(seen, (std::set<std::string> {"first", "second"}));
+    EXPECT_STREQ(manager.GetString("vary", 0), "plain");
+}
+
+TEST_F(StringManagerTest, EmptyListsGiveEmptyTexts)
+{
+    EXPECT_STREQ(manager.GetRndString("absent"), "");
+    EXPECT_STREQ(manager.GetString("emptyvar", 0), "");
+    EXPECT_STREQ(manager.GetVariant("-var999999"), "");
+}
+
+TEST_F(StringManagerTest, ReleaseAndReloadGetNewVariationNames)
+{
+    manager.GetString("vary", 0);
+    manager.Release();
+    EXPECT_STREQ(manager.GetString("vary", 0), "plain");
+    std::set<std::string> seen;
+    for (int i = 0; i < 50; ++i)
+        seen.insert(manager.GetUncached("vary", 1));
+    EXPECT_EQ(seen.size(), 2u);
+}

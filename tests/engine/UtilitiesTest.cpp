@@ -1,0 +1,160 @@
+#include "engine/Utilities.h"
+#include "support/TestSupport.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+TEST(NumToDelimitedCharTest, Table)
+{
+    struct Case {
+        long long number;
+        const char* text;
+    } cases[] = {
+        {0, "0"}, {5, "5"}, {-5, "-5"}, {999, "999"}, {1000, "1,000"}, {-1000, "-1,000"},
+        {1234567, "1,234,567"}, {-1234567, "-1,234,567"}, {100000, "100,000"},
+        {INT_MAX, "2,147,483,647"}, {INT_MIN, "-2,147,483,648"},
+        {LLONG_MIN, "-9,223,372,036,854,775,808"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NumToDelimitedChar(c.number), c.text);
+        char buffer[32];
+        EXPECT_STREQ(NumToDelimitedChar(c.number, buffer), c.text);
+    }
+}
+
+TEST(NumToDelimitedCharTest, BufferFormCutsToSize)
+{
+    char buffer[8];
+    std::memset(buffer, 'Z', sizeof buffer);
+    NumToDelimitedChar(-1234567, buffer, 6);
+    EXPECT_STREQ(buffer, "-1,23");
+    EXPECT_EQ(buffer[6], 'Z');
+}
+
+TEST(AngleToObjectTest, Headings)
+{
+    struct Case {
+        double x, y;
+        float heading;
+    } cases[] = {
+        {1, 0, 90.0f}, {0, 1, 180.00008f}, {-1, 0, 270.00015f}, {0, -1, 359.99994f}, {1, 1, 135.00003f},
+    };
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(AngleToObject(0, 0, c.x, c.y), c.heading) << c.x << "," << c.y;
+    EXPECT_FLOAT_EQ(AngleToObject(10, 10, 11, 10), 90.0f); // only the direction counts
+}
+
+TEST(GeometryTest, DistanceAndAngle)
+{
+    EXPECT_FLOAT_EQ(GetDist(1, 1, 4, 5), 5.0f);
+    EXPECT_DOUBLE_EQ(Angle(0, 0, 0, 2), std::atan2(2.0, 0.0));
+}
+
+TEST(TextTest, TrimEnd)
+{
+    EXPECT_EQ(TrimEnd("word\r\n"), "word");
+    EXPECT_EQ(TrimEnd("   "), "");
+    EXPECT_EQ(TrimEnd(""), "");
+    EXPECT_EQ(TrimEnd("tab\t"), "tab\t");
+    EXPECT_EQ(TrimEnd(" lead \n \r"), " lead");
+    std::string longText(3000, 'x');
+    EXPECT_EQ(TrimEnd(longText + "  \n"), longText); // any length
+}
+
+TEST(TextTest, CaseAndDots)
+{
+    EXPECT_EQ(LowerCase("MiXeD"), "mixed");
+    EXPECT_EQ(UpperCase(std::string(2000, 'a')), std::string(2000, 'A'));
+    EXPECT_EQ(AddDots("0123456789", 4), "0123...");
+    EXPECT_EQ(AddDots("0123", 4), "0123");
+    char out[6];
+    AddDots("0123456789", 4, out, sizeof out);
+    EXPECT_STREQ(out, "0123.");
+}
+
+TEST(TextTest, SplitKeyValue)
+{
+    std::string key = "k", value = "v";
+    EXPECT_FALSE(SplitKeyValue("no equals", key, value));
+    EXPECT_EQ(key, "k");
+    EXPECT_EQ(value, "v");
+    EXPECT_TRUE(SplitKeyValue("word =  second ", key, value));
+    EXPECT_EQ(key, "word");
+    EXPECT_EQ(value, "second");
+    EXPECT_TRUE(SplitKeyValue("a=b=c\r\n", key, value));
+    EXPECT_EQ(key, "a");
+    EXPECT_EQ(value, "b=c");
+    char k[3], v[3];
+    EXPECT_TRUE(SplitKeyValue("long key = long value", k, sizeof k, v, sizeof v));
+    EXPECT_STREQ(k, "lo");
+    EXPECT_STREQ(v, "lo");
+}
+
+TEST(DikToCharTest, KeyCodes)
+{
+    EXPECT_EQ(DikToChar(0), 'a');
+    EXPECT_EQ(DikToChar(17), 't');
+    EXPECT_EQ(DikToChar(22), '6');
+    EXPECT_EQ(DikToChar(23), '5');
+    EXPECT_EQ(DikToChar(39), '\'');
+    EXPECT_EQ(DikToChar(47), '.');
+    EXPECT_EQ(DikToChar(49), ' ');
+    for (int code : {-1, 10, 24, 30, 33, 36, 41, 42, 44, 48, 50, 51, 53, 255})
+        EXPECT_EQ(DikToChar(code), 0) << code;
+}
+
+TEST(LinkTest, MailtoIsPercentEncoded)
+{
+    EXPECT_EQ(BuildMailtoLink("bug report", "line 1\nA&B=50%?", "support@amplivance.invalid"),
+              "mailto:support@amplivance.invalid?subject=bug%20report&body=line%201%0AA%26B%3D50%25%3F");
+    std::string longBody(5000, 'x');
+    EXPECT_EQ(BuildMailtoLink("s", longBody, "a@b").size(), std::string("mailto:a@b?subject=s&body=").size() + 5000);
+}
+
+TEST(LinkTest, NothingOpensWithoutSomeoneToSeeIt)
+{
+    setenv("AMP_NONINTERACTIVE", "1", 1);
+    LaunchWebPage("https://amplivance.invalid/"); // returns at once, opens nothing
+    LaunchEmail("s", "b", "a@b");
+}
+
+class FileUtilitiesTest : public SandboxTest {};
+
+TEST_F(FileUtilitiesTest, GetSafeFilename)
+{
+    EXPECT_EQ(GetSafeFilename("save", "xml"), "save.xml");
+    work.Write("save.xml", "");
+    work.Write("save(1).xml", "");
+    EXPECT_EQ(GetSafeFilename("save", "xml"), "save(2).xml");
+}
+
+TEST_F(FileUtilitiesTest, EnsureDirectoryExistsIsExactAndCreatesOneLevel)
+{
+    std::string base = work.Str();
+    EnsureDirectoryExists(base + "/Saves");
+    EXPECT_TRUE(fs::is_directory(base + "/Saves"));
+    EnsureDirectoryExists(base + "/Saves"); // already there
+    EnsureDirectoryExists(base + "/saves"); // another name
+    EXPECT_TRUE(fs::is_directory(base + "/saves"));
+    std::string longName(200, 'n');
+    EnsureDirectoryExists(base + "/" + longName); // never cut
+    EXPECT_TRUE(fs::is_directory(base + "/" + longName));
+}
+
+TEST_F(FileUtilitiesTest, EnsureDirectoryExistsFailureIsFatal)
+{
+    // The logging sink writes the alert to standard error.
+    EXPECT_EXIT((SetReportSink(nullptr), EnsureDirectoryExists(work.Str() + "/missing/child")), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "Fatal Error: Sorry, a fatal error occurred in the function 'EnsureDirectoryExists'.  Please "
+                "report the problem to support@amplivance.invalid.  Thanks.");
+}
+
+TEST(MiscTest, PlatformAnswers)
+{
+    EXPECT_FALSE(IsWindowsXP());
+    CheckDebugHeap(true);
+}
