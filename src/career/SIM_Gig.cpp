@@ -13,3 +13,7 @@ void SIM_Gig::ClearMissedGigs()
 void SIM_Gig::CheckForPostits()
 {
 }
+
+void SIM_Gig::Book()
+{
+}

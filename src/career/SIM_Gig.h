@@ -7,4 +7,6 @@ public:
     static void Reset();
     static void ClearMissedGigs();
     static void CheckForPostits();
+    // Minimal: booking does nothing yet.
+    void Book();
 };
