@@ -1,5 +1,6 @@
 // Modifier texts: parsing (cells, balance keys, clamps, malformed texts) and the three
 // routes of applying them.
+#include "engine/CSpreadsheet.h"
 #include "engine/GProfileStore.h"
 #include "engine/GTranslation.h"
 #include "sim/RecordingScreens.h"
@@ -10,6 +11,7 @@
 #include "support/TestSupport.h"
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -175,4 +177,27 @@ TEST_F(ModifierTest, UnknownPlayerTargetIsLoggedOnce)
     for (const std::string& r : screens.reports)
         mentions += r.find(name) != std::string::npos;
     EXPECT_EQ(mentions, 1);
+}
+
+TEST_F(ModifierTest, ShippedDisplayNamesCoverEveryAttributeAndSkill)
+{
+    CopyShippedData();
+    GetProfileStore()->Forget();
+    GTranslation::GetHashTable().LoadSection("strings", GTranslation::StringsFile);
+    std::vector<std::string> names = {"fame", "band_boredom", "music_keyboard", "music_drums",
+                                      "music_bass", "music_guitar", "music_saxophone", "music_vocals"};
+    for (const char* table : {"data/simulation/attributes.csv", "data/simulation/band.csv"}) {
+        std::unique_ptr<CSpreadsheet> sheet = CSpreadsheet::Create(table);
+        ASSERT_FALSE(sheet->empty()) << table;
+        for (const std::string& row : *sheet) {
+            CSV csv;
+            csv.Initialise(row, ',');
+            csv.GetNextToken();
+            names.push_back(csv.GetNextString());
+        }
+    }
+    for (const std::string& name : names) {
+        std::string key = "nv_" + name;
+        EXPECT_STRNE(GTranslation::GetString(key), key.c_str()) << "no display name for " << name;
+    }
 }
