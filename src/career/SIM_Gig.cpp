@@ -2,6 +2,10 @@
 
 // Minimal: replaced when this class's rules are built.
 
+void SIM_Gig::Book()
+{
+}
+
 void SIM_Gig::Reset()
 {
 }
@@ -11,9 +15,5 @@ void SIM_Gig::ClearMissedGigs()
 }
 
 void SIM_Gig::CheckForPostits()
-{
-}
-
-void SIM_Gig::Book()
 {
 }

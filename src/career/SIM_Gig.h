@@ -4,9 +4,9 @@
 
 class SIM_Gig {
 public:
+    // Minimal: booking does nothing yet.
+    void Book();
     static void Reset();
     static void ClearMissedGigs();
     static void CheckForPostits();
-    // Minimal: booking does nothing yet.
-    void Book();
 };
