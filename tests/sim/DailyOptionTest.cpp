@@ -148,6 +148,19 @@ TEST_F(CharityOptionTest, BookingACharityGigEndsTheDayAndDeletesTheOption)
         EXPECT_NE(o->GetGig(), &charity);
 }
 
+TEST_F(CharityOptionTest, ACharityGigIsNotBookedTwiceOnALongerDay)
+{
+    NewGame(1.0f);
+    SIM_GetSim()->SetMaxActivities(2); // the first booking does not end the day
+    SIM_Gig charity;
+    SIM_DailyOption* option = SIM_DailyOption::Create(SIM_DailyOption::CHARITYGIG, &charity, "Charity", "", "", true);
+    option->Activate();
+    ASSERT_EQ(SIM_GetSim()->GetActivities(), 1);
+    EXPECT_TRUE(option->IsDone());
+    option->Activate();
+    EXPECT_EQ(SIM_GetSim()->GetActivities(), 1);
+}
+
 namespace {
 
 class MessageTest : public SandboxTest {
