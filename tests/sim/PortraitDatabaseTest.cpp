@@ -116,3 +116,12 @@ TEST_F(PortraitDatabaseTest, NoPortraitsOfAGenderGivesAnEmptyNameAfterAnAssertio
     EXPECT_EQ(db.GetMalePortrait(), "");
     EXPECT_EQ(screens.reports.size(), 2u);
 }
+
+TEST_F(PortraitDatabaseTest, TheGameShipsAtLeastTwelveCompleteFacesPerGender)
+{
+    CopyShippedData();
+    db.Open();
+    EXPECT_GE(db.GetAllMale().size(), 12u);
+    EXPECT_GE(db.GetAllFemale().size(), 12u);
+    EXPECT_TRUE(screens.reports.empty()); // every folder holds its four moods
+}
