@@ -1,7 +1,5 @@
 #include "engine/gfx/TextRenderGL.h"
 
-#if __has_include("engine/gfx/GVertexBuffer.h")
-
 #include "engine/gfx/D3DEngine.h"
 
 #include <algorithm>
@@ -140,5 +138,3 @@ void ConnectTextToRenderer()
     GDIText::SetGlyphPainter(&atlasPainter);
     GDIText::SetScreenWidth(D3DEngine::W);
 }
-
-#endif

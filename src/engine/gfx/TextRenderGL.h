@@ -1,6 +1,4 @@
 #pragma once
-// Compiled once the renderer (D3DEngine, GVertexBuffer) is part of the tree.
-#if __has_include("engine/gfx/GVertexBuffer.h")
 // The renderer side of both text engines: bitmap-font glyph quads through a vertex buffer,
 // and system-font glyphs from one atlas per font (a rectangle texture in the renderer's
 // texture list). The shell installs them when it opens the display.
@@ -30,5 +28,3 @@ public:
 // Connects both text engines to the renderer (GetTextEngine's renderer, GDIText's painter
 // and screen width). Call after D3DEngine::Initialise, before LibTextEngine::Initialise.
 void ConnectTextToRenderer();
-
-#endif

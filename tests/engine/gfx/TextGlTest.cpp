@@ -1,7 +1,5 @@
 // Both text engines drawn through the real renderer: the baked bitmap font and a system
 // font, checked pixel by pixel.
-// Runs once the renderer and its GL test fixture are part of the tree.
-#if __has_include("GlTestFixture.h")
 #include "GlTestFixture.h"
 
 #include "engine/LibTextEngine.h"
@@ -71,5 +69,3 @@ TEST_F(TextGlTest, BitmapAndSystemTextReachTheScreen)
 }
 
 } // namespace
-
-#endif
