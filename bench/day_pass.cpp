@@ -1,6 +1,11 @@
 // The end-of-day pass over a new game, and opening the simulation with the shipped data.
 #include "port/Paths.h"
 #include "sim/SIM_GlobalVariable.h"
+#include "sim/SIM_Band.h"
+#include "sim/SIM_Musician.h"
+#include "sim/SIM_Personality.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Riza.h"
 #include "sim/SIM_SIM.h"
 
 #include <benchmark/benchmark.h>
@@ -47,4 +52,30 @@ void BM_Open(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+// The band's day: a full band of six with every relationship, recalculated and stepped.
+void BM_BandStep(benchmark::State& state)
+{
+    OpenWithShippedData();
+    SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", 1000000.0f);
+    SIM_GetGlobalVariables()->Set("RS_RESIGN_CONSIDER_THRESHOLD", -1.0f); // nobody leaves
+    SIM_GetSim()->Reset();
+    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
+                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
+    for (INSTRUMENT instrument : lineUp) {
+        auto* m = new SIM_Musician;
+        m->SetInstrument(instrument);
+        m->SetAbility(0.5f, 0.8f);
+        if (SIM_Personality* p = SIM_Personality::GetRandom())
+            m->AddPersonality(p);
+        SIM_GetBand()->AddMusician(m);
+    }
+    for (auto _ : state) {
+        SIM_Relationship::NextDayAll();
+        SIM_GetRiza()->RecalcAttributes();
+        SIM_GetBand()->Recalculate();
+        SIM_GetBand()->NextDay();
+    }
+    SIM_GetGlobalVariables()->Load();
+}
+BENCHMARK(BM_BandStep)->Unit(benchmark::kMicrosecond);
 }
