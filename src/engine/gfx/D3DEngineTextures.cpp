@@ -71,6 +71,10 @@ void D3DEngine::AddBitmapDirectories(const std::string& folder, bool inResources
 
 const GSurface* D3DEngine::FindSurface(const std::string& exactName) const
 {
+    // Textures added by hand (the system fonts' glyph pictures) have no name: an empty name
+    // must not find one of them.
+    if (exactName.empty())
+        return nullptr;
     for (const auto& s : surfaces_)
         if (s->name == exactName)
             return s.get();
