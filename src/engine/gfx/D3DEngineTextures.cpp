@@ -257,3 +257,20 @@ void D3DEngine::AddTextureManually(unsigned glName, int width, int height)
     surface->height = height;
     surfaces_.push_back(std::move(surface));
 }
+
+void D3DEngine::RemoveTextureManually(unsigned glName)
+{
+    if (glName == 0)
+        return;
+    std::erase_if(surfaces_, [glName](const std::unique_ptr<GSurface>& s) { return s->glName == glName; });
+    if (!window_)
+        return; // no context was ever made: there is no GL texture to free
+    if (bound_ == glName) {
+        glBindTexture(GL_TEXTURE_RECTANGLE, 0);
+        bound_ = 0;
+    }
+    if (LastTexNum == glName)
+        LastTexNum = 0;
+    GLuint name = glName;
+    glDeleteTextures(1, &name);
+}
