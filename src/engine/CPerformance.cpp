@@ -24,7 +24,8 @@ const CPerformanceObject* CPerformance::Find(const char* name) const
 
 void CPerformance::StartTime(const char* name)
 {
-    ENGINE_ASSERT(name != nullptr && "fname");
+    if (!name)
+        EngineAssertFailed(__FILE__, __LINE__, "fname");
     current_ = std::string(name).substr(0, 31);
     if (CPerformanceObject* s = FindSection(current_.c_str())) {
         s->totalTimer.UnPauseTimer();

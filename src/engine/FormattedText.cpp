@@ -2,6 +2,7 @@
 
 #include "engine/GDebugEngine.h"
 #include "engine/LibTextEngine.h"
+#include "engine/Utilities.h"
 #include "port/MacFile.h"
 
 #include <cstdio>
@@ -115,8 +116,9 @@ void FormattedText::ProcessText()
 
 void FormattedText::ProcessTag()
 {
-    const size_t eq = tag_.find('=');
-    const std::string value = eq == std::string::npos ? std::string() : tag_.substr(eq + 1);
+    // Split as settings are: spaces around the "=" and at the end do not belong to the value.
+    std::string name, value;
+    SplitKeyValue(tag_, name, value);
     if (tag_.find("FONTNAME") != std::string::npos) {
         fontName_ = value;
     } else if (tag_.find("COLOR") != std::string::npos) {

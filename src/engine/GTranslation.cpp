@@ -149,9 +149,11 @@ std::string GTranslation::GetValueName(float value, const std::string& section)
     int n = loader->GetNumKeys();
     if (n == 0)
         return {};
-    double v = std::isnan(value) ? 0.0 : double(value);
-    double scaled = std::trunc(double(n) * v);
-    int i = scaled < 0.0 ? 0 : scaled >= double(n) ? n - 1 : int(scaled);
+    // The product is taken in 32-bit floats, as the value itself is: 0.7 of ten entries is
+    // the entry 7, not 6.
+    float v = std::isnan(value) ? 0.0f : value;
+    float scaled = std::trunc(float(n) * v);
+    int i = scaled < 0.0f ? 0 : scaled >= float(n) ? n - 1 : int(scaled);
     return loader->GetValue(std::to_string(i));
 }
 

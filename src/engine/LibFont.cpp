@@ -110,8 +110,10 @@ void LibFont::LayOutGlyphs(int textureWidth)
 void LibFont::Initialise(const char* widthFile, const char* textureName, int baseSize, int cellSize,
                          LibTextRenderer* renderer)
 {
-    ENGINE_ASSERT(widthFile != nullptr && "datafile");
-    ENGINE_ASSERT(textureName != nullptr && "texname");
+    if (!widthFile)
+        EngineAssertFailed(__FILE__, __LINE__, "datafile");
+    if (!textureName)
+        EngineAssertFailed(__FILE__, __LINE__, "texname");
     name_ = textureName;
     baseSize_ = baseSize;
     cellSize_ = cellSize;

@@ -80,8 +80,10 @@ void LibTextEngine::Initialise()
 
 LibFont* LibTextEngine::AddFont(const char* widthFile, const char* textureName, int baseSize, int cellSize)
 {
-    ENGINE_ASSERT(widthFile != nullptr && "widthdata");
-    ENGINE_ASSERT(textureName != nullptr && "texture");
+    if (!widthFile)
+        EngineAssertFailed(__FILE__, __LINE__, "widthdata");
+    if (!textureName)
+        EngineAssertFailed(__FILE__, __LINE__, "texture");
     auto* font = new LibFont();
     font->Initialise(widthFile, textureName, baseSize, cellSize, renderer_);
     fonts_.push_back(font);
@@ -102,7 +104,8 @@ void LibTextEngine::Release()
 
 void LibTextEngine::SetCurrentFont(const char* name)
 {
-    ENGINE_ASSERT(name != nullptr && "texturename");
+    if (!name)
+        EngineAssertFailed(__FILE__, __LINE__, "texturename");
     LibFont* found = nullptr;
     for (LibFont* font : fonts_) {
         if (font->GetName() == name) {
@@ -245,7 +248,8 @@ float LibTextEngine::AddWrappedString(const char* text, float x, float y, float 
 
 void LibTextEngine::AddQueueString(const char* text, float x, float y, uint32_t colour, float width, int align)
 {
-    ENGINE_ASSERT(text != nullptr && "buffer");
+    if (!text)
+        EngineAssertFailed(__FILE__, __LINE__, "buffer");
     if (!initialised_) {
         DebugOutF("TextNotInitialised");
         return;

@@ -182,6 +182,10 @@ void SIM_SIM::Close()
 
 void SIM_SIM::EndDay()
 {
+    // An activity that ends inside the pass belongs to no day: counting it would leave
+    // the new day used up (and a game saved then would run a pass as soon as it loads).
+    if (processing)
+        return;
     ++acts;
     if (acts >= max_acts)
         ReallyEndDay();

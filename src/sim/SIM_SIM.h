@@ -20,7 +20,8 @@ public:
     void Reset();
     // Releases the tables at shutdown; a new Open may follow.
     void Close();
-    // Counts one activity; ends the day once the day's activities are used up.
+    // Counts one activity; ends the day once the day's activities are used up. Ignored
+    // while the pass is running.
     void EndDay();
     // Runs the end-of-day pass at once, whatever the count.
     static void ReallyEndDay();

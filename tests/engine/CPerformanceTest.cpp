@@ -84,3 +84,8 @@ TEST(GPerfStats, CountersAddUpAndReset)
 }
 
 } // namespace
+
+TEST(PerformanceDeathTest, UnnamedSectionStopsWithItsAssertion)
+{
+    EXPECT_DEATH(CPerformance().StartTime(nullptr), "failed assertion `fname'\n");
+}

@@ -71,6 +71,12 @@ TEST(FormattedText, TagsSetTheFollowingChunks)
     EXPECT_EQ(c[4]->text, "after");
     EXPECT_EQ(FormattedText::ToEngineColour(c[1]->colour), 0xFFFF0000u);
     EXPECT_EQ(FormattedText::ToEngineColour(0x80302010u), 0x80102030u);
+
+    FormattedText spaced;
+    spaced.Parse("<FONTNAME = verdana14.dds ><SIZE= 14 >text");
+    ASSERT_EQ(spaced.GetChunks().size(), 1u);
+    EXPECT_EQ(spaced.GetChunks()[0]->fontName, "verdana14.dds");
+    EXPECT_EQ(spaced.GetChunks()[0]->size, 14.0f);
 }
 
 class FormattedTextRender : public SandboxTest {};

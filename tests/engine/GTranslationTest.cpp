@@ -27,7 +27,9 @@ protected:
                         "OPEN = before <unclosed\n"
                         "9LIVES = digit first\n"
                         "[five]\n0 = zero\n1 = one\n2 = two\n3 = three\n4 = four\n"
-                        "[empty]\n");
+                        "[empty]\n"
+                        "[ten]\n0 = zero\n1 = one\n2 = two\n3 = three\n4 = four\n5 = five\n"
+                        "6 = six\n7 = seven\n8 = eight\n9 = nine\n");
     }
 };
 
@@ -121,6 +123,9 @@ TEST_F(GTranslationTest, GetValueNamePicks)
     for (const Case& c : cases)
         EXPECT_EQ(GTranslation::GetValueName(c.value, "five"), c.expected) << c.value;
     EXPECT_EQ(GTranslation::GetValueName(0.5f, "empty"), "");
+    // The product is a float product: 10 x 0.7f is 7, though 0.7f is just below 0.7.
+    EXPECT_EQ(GTranslation::GetValueName(0.7f, "ten"), "seven");
+    EXPECT_EQ(GTranslation::GetValueName(0.9f, "ten"), "nine");
 }
 
 TEST_F(GTranslationTest, RandomStringsComeFromTheSection)

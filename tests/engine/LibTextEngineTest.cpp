@@ -462,3 +462,20 @@ TEST_F(TextEngineTest, JustifiedLinesSpreadWordsOrStayPlain)
 }
 
 } // namespace
+
+TEST(LibTextDeathTest, MissingArgumentsStopWithTheirAssertion)
+{
+    const struct {
+        const char* text;
+        void (*call)();
+    } cases[] = {
+        {"widthdata", [] { LibTextEngine().AddFont(nullptr, "a.dds", 10, 10); }},
+        {"texture", [] { LibTextEngine().AddFont("a.dat", nullptr, 10, 10); }},
+        {"texturename", [] { LibTextEngine().SetCurrentFont(nullptr); }},
+        {"buffer", [] { LibTextEngine().AddQueueString(nullptr, 0, 0, 0, 0, 0); }},
+        {"datafile", [] { LibFont().Initialise(nullptr, "a.dds", 10, 10, nullptr); }},
+        {"texname", [] { LibFont().Initialise("a.dat", nullptr, 10, 10, nullptr); }},
+    };
+    for (const auto& c : cases)
+        EXPECT_DEATH(c.call(), std::string("failed assertion `") + c.text + "'\n") << c.text;
+}

@@ -113,6 +113,8 @@ TEST_F(SimTest, EndDayDuringThePassDoesNotNestASecondPass)
     SIM_GetSim()->EndDay();
     EXPECT_EQ(reentrant.calls, kNormalDay);
     EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 1);
+    // Nor is it counted against the new day: a game saved now must not lose a day on load.
+    EXPECT_EQ(SIM_GetSim()->GetActivitiesRemaining(), 1);
 }
 
 TEST_F(SimTest, ANewGameAfterTheEndStartsClean)

@@ -56,6 +56,36 @@ TEST_F(SimTest, EveryBalanceKeyIsShippedAndParses)
     EXPECT_GT(SIM_GetGlobalVariables()->Get("GV_UNEMPLOYMENT_BENEFIT"), 0.0f);
 }
 
+TEST_F(SimTest, ChangeAmountsHaveTheSignTheirRulesExpect)
+{
+    // +1: the rule lowers (or raises) by a positive amount; -1: the amount is added as is
+    // and must be negative to do harm.
+    struct Signed {
+        const char* key;
+        int sign;
+    };
+    const Signed amounts[] = {
+        {"RS_BOREDOM_REDUCT_GIG", +1}, // "band_boredom" lowers boredom by a positive value
+        {"RS_BOREDOM_REDUCT_PR", +1},
+        {"RS_BOREDOM_REDUCT_REHEARSAL", +1},
+        {"RS_BOREDOM_REDUCT_DAMAGE", +1},
+        {"RS_VENUE_BOREDOM_DECREASE", +1},      // subtracted
+        {"RS_INNOCENCE_DEGRADE", +1},           // subtracted
+        {"RS_MUSICIAN_RESENTMENT_LOWERRATE", +1}, // subtracted
+        {"RS_COMMENT_REPETITION_DECAY", +1},    // subtracted
+        {"REHEARSAL_CANCELLED_DEMOTIVATION", -1},
+        {"RS_GIG_POOR_DEMOTIVATE_AMOUNT", -1},
+        {"RS_GIG_LOWATTENDENCE_DEMOTIVATE_AMOUNT", -1},
+        {"RS_GIG_INSPIRE_CUT", -1},
+        {"RS_REHEARSAL_NOSHOW_RELATE_DAMAGE", -1},
+        {"RS_RELAX_STRESS", -1},
+        {"RS_SOCIALISE_STRESS", -1},
+    };
+    SIM_GetSim()->Open();
+    for (const Signed& a : amounts)
+        EXPECT_GT(a.sign * SIM_GetGlobalVariables()->Get(a.key), 0.0f) << a.key;
+}
+
 TEST_F(SimTest, BalanceValuesReadByExactKeyAndSetInMemoryOnly)
 {
     SIM_GetSim()->Open();

@@ -86,6 +86,10 @@ public:
     bool FindTexture(const std::string& name, const std::string& folder, bool inResources);
     void CreateTexture(GSurface& surface, const std::string& path);
     void AddTextureManually(unsigned glName, int width, int height);
+    // Frees a texture registered with AddTextureManually (its GL name and its record).
+    void RemoveTextureManually(unsigned glName);
+    // How many textures the renderer holds (named and manual): for diagnostics and tests.
+    size_t TextureCount() const { return surfaces_.size(); }
     void ClearLastTexture() { currentName_.clear(); }
     const std::string& GetCurrentTextureName() const { return currentName_; }
     const GSurface* FindSurface(const std::string& exactName) const;

@@ -71,6 +71,10 @@ void D3DEngine::AddBitmapDirectories(const std::string& folder, bool inResources
 
 const GSurface* D3DEngine::FindSurface(const std::string& exactName) const
 {
+    // Textures added by hand (the system fonts' glyph pictures) have no name: an empty name
+    // must not find one of them.
+    if (exactName.empty())
+        return nullptr;
     for (const auto& s : surfaces_)
         if (s->name == exactName)
             return s.get();
@@ -252,4 +256,21 @@ void D3DEngine::AddTextureManually(unsigned glName, int width, int height)
     surface->width = width;
     surface->height = height;
     surfaces_.push_back(std::move(surface));
+}
+
+void D3DEngine::RemoveTextureManually(unsigned glName)
+{
+    if (glName == 0)
+        return;
+    std::erase_if(surfaces_, [glName](const std::unique_ptr<GSurface>& s) { return s->glName == glName; });
+    if (!window_)
+        return; // no context was ever made: there is no GL texture to free
+    if (bound_ == glName) {
+        glBindTexture(GL_TEXTURE_RECTANGLE, 0);
+        bound_ = 0;
+    }
+    if (LastTexNum == glName)
+        LastTexNum = 0;
+    GLuint name = glName;
+    glDeleteTextures(1, &name);
 }

@@ -1,5 +1,7 @@
 #include "engine/gfx/GDIText.h"
 
+#include "engine/gfx/D3DEngine.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -23,6 +25,15 @@ float gScreenWidth = 1024.0f;
 
 void GDIText::SetGlyphPainter(GDIGlyphPainter* painter) { gPainter = painter; }
 void GDIText::SetScreenWidth(float width) { gScreenWidth = width; }
+
+namespace {
+// The width a zero wrap reaches to: the display's as it is now (it changes when the
+// display is reopened), or the width set before any display was opened.
+float ScreenWidth()
+{
+    return D3DEngine::W > 0.0f ? D3DEngine::W : gScreenWidth;
+}
+} // namespace
 
 void GDIText::SetFont(const char* name, int size, bool italic)
 {
@@ -124,7 +135,7 @@ int GDIText::Walk(float x, float y, const char* text, float wrap, bool draw, int
 int GDIText::GetTextHeight(const char* text, float wrap)
 {
     if (wrap == 0.0f)
-        wrap = gScreenWidth;
+        wrap = ScreenWidth();
     int lines = 1;
     Walk(0, 0, text, wrap, false, -1, &lines);
     return lines * GetLineHeight();
@@ -133,7 +144,7 @@ int GDIText::GetTextHeight(const char* text, float wrap)
 int GDIText::RenderText(float x, float y, const char* text, float wrap)
 {
     if (wrap == 0.0f)
-        wrap = gScreenWidth - x;
+        wrap = ScreenWidth() - x;
     return Walk(x, y, text, wrap, true, -1, nullptr);
 }
 
@@ -223,7 +234,7 @@ void GDIText::DrawChunk(GDITextChunk& chunk, int maxChars)
     SetGDITextColor(chunk.red, chunk.green, chunk.blue);
     float wrap = chunk.width;
     if (wrap == 0.0f)
-        wrap = gScreenWidth - chunk.x;
+        wrap = ScreenWidth() - chunk.x;
     Walk(chunk.x, chunk.y, chunk.text.c_str(), wrap, true, maxChars, nullptr);
 }
 

@@ -125,8 +125,12 @@ void GDIGlyphAtlasPainter::DrawGlyph(GDIFont& font, unsigned char c, float x, fl
 
 void GDIGlyphAtlasPainter::ForgetFont(GDIFont& font)
 {
-    // The GL texture goes with the context that the shell is about to reopen.
-    delete static_cast<GlyphAtlas*>(font.painterData);
+    // The GL context survives a display restart, so the atlas texture is freed here;
+    // otherwise every full-screen toggle would leak one texture per font and size.
+    auto* atlas = static_cast<GlyphAtlas*>(font.painterData);
+    if (atlas)
+        GetD3DEngine()->RemoveTextureManually(atlas->glName);
+    delete atlas;
     font.painterData = nullptr;
 }
 

@@ -2,6 +2,8 @@
 // alignment and the character limit, over a painter that records the glyphs drawn.
 #include "engine/gfx/GDIText.h"
 
+#include "engine/gfx/D3DEngine.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -141,6 +143,17 @@ TEST_F(GDITextTest, ZeroWrapReachesTheScreenEdge)
     EXPECT_GT(lines, 1);
     // Measured from the left edge, a zero wrap is the whole screen: one line.
     EXPECT_EQ(GDIText::GetTextHeight(text.c_str(), 0), GDIText::GetLineHeight());
+}
+
+TEST_F(GDITextTest, ZeroWrapFollowsTheDisplayWhenItIsReopened)
+{
+    GDIText::SetFont("tahoma", 14, false);
+    const std::string text = "a b c d e f g h";
+    D3DEngine::W = 24; // the display opened again, much narrower
+    const int height = GDIText::GetTextHeight(text.c_str(), 0);
+    D3DEngine::W = 0;
+    EXPECT_EQ(height, GDIText::GetTextHeight(text.c_str(), 24));
+    EXPECT_GT(height, GDIText::GetLineHeight());
 }
 
 TEST_F(GDITextTest, AlignedChunksKeepTheirPlace)

@@ -31,6 +31,15 @@ TEST(TextureNameTest, DdsIsRequestedAsPng)
     EXPECT_EQ(TextureRequestName(""), "");
 }
 
+TEST(TextureNameTest, EmptyNameNeverFindsATextureAddedByHand)
+{
+    D3DEngine engine;
+    engine.AddTextureManually(7, 16, 16); // as the system fonts' glyph pictures are
+    EXPECT_EQ(engine.GetTexture(""), 0u);
+    EXPECT_FALSE(engine.GetTextureData("", nullptr, nullptr));
+    EXPECT_EQ(engine.FindSurface(""), nullptr);
+}
+
 TEST(InitialiseTest, NoWindowIsAFailure)
 {
     D3DEngine engine;

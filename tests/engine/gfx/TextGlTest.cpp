@@ -69,3 +69,18 @@ TEST_F(TextGlTest, BitmapAndSystemTextReachTheScreen)
 }
 
 } // namespace
+
+TEST_F(TextGlTest, DeletingSystemFontsFreesTheirGlyphTextures)
+{
+    // The context survives a display restart, so fonts deleted for it must free their atlas.
+    D3DEngine* engine = GetD3DEngine();
+    const size_t before = engine->TextureCount();
+    BeginFrame();
+    GDIText::SetFont("tahoma", 18, false);
+    GDIText::RenderText(10, 10, "Atlas", 0);
+    EndFrame();
+    const size_t withAtlas = engine->TextureCount();
+    EXPECT_GT(withAtlas, before);
+    GDIText::DeleteFonts();
+    EXPECT_EQ(engine->TextureCount(), before);
+}
