@@ -520,4 +520,5 @@ void SIM_Musician::Close()
 {
     while (!All.empty())
         delete All.front();
+    BResignationPending = false; // a new game or a loaded one starts the day afresh
 }
