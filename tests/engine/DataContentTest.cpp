@@ -172,8 +172,11 @@ void CheckKeys(const std::string& where, const Section& section, std::vector<std
                                 [](const auto& kv) { return IsNumberedKey(kv.first); });
     std::string in = where + " [" + section.name + "]: ";
     if (!numbered) {
+        // Balance keys named from data rows begin with '_' ("_REHEARSAL_DEGRADE").
+        const bool underscoreAllowed = where == "config.txt";
         for (const auto& [key, value] : section.keys)
-            if (key[0] != '/' && !std::isalpha(static_cast<unsigned char>(key[0])))
+            if (key[0] != '/' && !std::isalpha(static_cast<unsigned char>(key[0])) &&
+                !(underscoreAllowed && key[0] == '_'))
                 problems.push_back(in + "key " + key + " does not begin with a letter");
         return;
     }

@@ -1,0 +1,15 @@
+#include "career/SIM_Gig.h"
+
+// Minimal: replaced when this class's rules are built.
+
+void SIM_Gig::Reset()
+{
+}
+
+void SIM_Gig::ClearMissedGigs()
+{
+}
+
+void SIM_Gig::CheckForPostits()
+{
+}

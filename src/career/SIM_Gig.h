@@ -1,0 +1,10 @@
+#pragma once
+// A potential, booked or played gig.
+// Minimal: replaced when this class's rules are built.
+
+class SIM_Gig {
+public:
+    static void Reset();
+    static void ClearMissedGigs();
+    static void CheckForPostits();
+};

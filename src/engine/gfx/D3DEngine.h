@@ -1,0 +1,151 @@
+#pragma once
+// The game's one renderer: display and GL context, the frame bracket, the texture cache by
+// file name, and the immediate-mode drawing calls. Coordinates are screen pixels with the
+// origin at the top left; packed colours have red in the low byte.
+#include "engine/V2.h"
+#include "engine/gfx/D3DTypes.h"
+#include "port/Rect.h"
+#include "engine/gfx/MainWindow.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+class BaseSprite;
+class SmartTexture;
+struct IDirect3DVertexBuffer8;
+
+// One cached texture: its decoded pixels (rows from the top, bytes red, green, blue,
+// alpha), GL name (0 when it could not be decoded), size, requested name and file path.
+struct GSurface {
+    std::vector<uint8_t> pixels;
+    unsigned glName = 0;
+    int width = 0;
+    int height = 0;
+    std::string name;
+    std::string path;
+};
+
+// Reads an int of a section of "data\config.muf"; by default the profile calls answer,
+// tests install their own.
+using DisplaySettingReader = int (*)(const char* section, const char* key, int defaultValue);
+
+// The windowed size used when the display is not larger than the requested size in both
+// directions: the largest of 800 x 600, 1024 x 768, 1280 x 960, 1280 x 1024 that is
+// smaller than the display in both, else 800 x 600.
+void ChooseWindowedSize(int displayW, int displayH, int& width, int& height);
+
+// The ".dds" rule: a name containing ".dds" is requested as ".png" from that point on.
+std::string TextureRequestName(const std::string& name);
+
+class D3DEngine {
+public:
+    D3DEngine();
+    virtual ~D3DEngine();
+
+    // Display and frame.
+    bool Initialise(MainWindowRef window, bool reserved, int width, int height, int depth,
+                    bool skipSafeMode, bool forceWindowed);
+    int GetScreenWidth() const { return width_; }
+    int GetScreenHeight() const { return height_; }
+    bool IsWindowed() const { return windowed_ != 0; }
+    bool InScene() const { return BInScene; }
+    void BeginRender();
+    void EndRender();
+    void Flip();
+    void ClearScreen();
+    void ClearScreen(uint32_t colour);
+    void SetLinearFilter();
+    void SetPointFilter();
+    void ToGDI() {}
+    void RestoreSurfaces() {}
+    void ReleaseAllSurfaces() {}
+    void DebugOut(const char* text);
+    void SetLogStream(FILE* stream) { log_ = stream; }
+    void D3DEngineError(int code, const char* text);
+    void Release();
+    static void SetDisplaySettingReader(DisplaySettingReader reader);
+
+    unsigned GetSceneCount() const { return scenes_; }
+    float GetFrameCount() const { return frames_; }
+    float GetRedundantBinds() const { return redundantBinds_; }
+
+    // Textures by name.
+    void AddBitmapDirectory(const std::string& folder);
+    void AddBitmapDirectories(const std::string& folder, bool inResources);
+    const std::vector<std::string>& GetBitmapDirectories() const { return folders_; }
+    unsigned GetTexture(const std::string& name);
+    bool SetTexture(const std::string& name);
+    bool SetTexture(const char* name) { return SetTexture(std::string(name ? name : "")); }
+    void SetTexture(int stage, unsigned glName);
+    bool GetTextureData(const char* name, int* width, int* height, const uint8_t** pixels = nullptr);
+    bool CreateTextureOnDemand(const std::string& name);
+    bool FindTexture(const std::string& name, const std::string& folder, bool inResources);
+    void CreateTexture(GSurface& surface, const std::string& path);
+    void AddTextureManually(unsigned glName, int width, int height);
+    void ClearLastTexture() { currentName_.clear(); }
+    const std::string& GetCurrentTextureName() const { return currentName_; }
+    const GSurface* FindSurface(const std::string& exactName) const;
+    // Uploads pixels (rows from the top, red, green, blue, alpha) as a new rectangle
+    // texture; its GL name.
+    unsigned UploadTexture(int width, int height, const uint8_t* rgba);
+
+    // Drawing (each leaves the drawing colour white).
+    void FillRect(const tagRECT& rect, uint32_t colour);
+    void FillRect(const tagRECT* rect, uint32_t colour) { if (rect) FillRect(*rect, colour); }
+    void FillRect(const BaseSprite& sprite, uint32_t colour);
+    void FillRectGradient(const tagRECT& rect, uint32_t colourLeft, uint32_t colourRight);
+    void ClearArea(const tagRECT& rect) { FillRect(rect, 0xFF000000u); }
+    void RenderLine(float x1, float y1, float x2, float y2, uint32_t colour);
+    void FrameRect(const tagRECT& rect, uint32_t colour);
+    void FrameRect(const tagRECT* rect, uint32_t colour) { if (rect) FrameRect(*rect, colour); }
+    void FrameRect(const BaseSprite& sprite, uint32_t colour);
+    void FrameRectRounded(const tagRECT& rect, uint32_t colour);
+    void FillScreen(const std::string& name);
+    void FillScreen(SmartTexture& texture);
+    void TileRect(const tagRECT& rect, const std::string& name, uint32_t colour);
+    // A textured band of the given width along a polyline of count points.
+    void RenderSpriteLine(const V2* points, int count, uint32_t colour, float width);
+    bool InitVertexBuffer(int vertexCount, std::unique_ptr<IDirect3DVertexBuffer8>& store, unsigned format);
+
+    // The quad of a sprite (top-left, top-right, bottom-left, bottom-right), textured with
+    // the texture bound last.
+    void DrawQuad(const _D3DTLVERTEX* corners);
+    // Vertex-buffer vertices (0xAARRGGBB colours) as triangles, through an index list or
+    // in order when indices is null.
+    void DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, const uint16_t* indices, int count);
+
+    static float W;
+    static float H;
+    static bool BInScene;
+    static unsigned LastTexNum;
+
+private:
+    void ApplyFixedState();
+    void SetProjection();
+    void ReportMissingTexture(const std::string& name);
+    void BindNamed(const GSurface& surface);
+    void TextureSize(float& w, float& h);
+
+    unsigned scenes_ = 0;
+    std::vector<std::string> folders_;
+    FILE* log_ = nullptr;
+    int windowed_ = 1;
+    std::vector<std::unique_ptr<GSurface>> surfaces_;
+    std::set<std::string> missing_;
+    std::string currentName_;
+    int width_ = 0;
+    int height_ = 0;
+    float redundantBinds_ = 0.0f;
+    float frames_ = 0.0f;
+    bool pointFilter_ = false;
+    unsigned bound_ = 0; // GL name bound on the rectangle target now
+    void ApplyFilter();
+    MainWindowRef window_ = nullptr;
+};
+
+// The renderer, for the life of the process.
+D3DEngine* GetD3DEngine();

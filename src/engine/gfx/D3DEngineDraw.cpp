@@ -1,0 +1,241 @@
+// The renderer's immediate-mode drawing: fills, frames, lines, screen and tiled images,
+// sprite quads, sprite lines and vertex-buffer triangles.
+#include "engine/gfx/D3DEngine.h"
+
+#include "engine/Utilities.h"
+#include "engine/gfx/BaseSprite.h"
+#include "engine/gfx/GLHeaders.h"
+#include "engine/gfx/GVertexBuffer.h"
+#include "engine/gfx/SmartTexture.h"
+
+#include <cmath>
+
+void SetWin32Color(uint32_t c)
+{
+    glColor4ub(GLubyte(c & 255), GLubyte((c >> 8) & 255), GLubyte((c >> 16) & 255), GLubyte(c >> 24));
+}
+
+namespace {
+
+void White()
+{
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+// Vertex-buffer colours are 0xAARRGGBB.
+void SetVertexBufferColor(uint32_t c)
+{
+    glColor4ub(GLubyte((c >> 16) & 255), GLubyte((c >> 8) & 255), GLubyte(c & 255), GLubyte(c >> 24));
+}
+
+void Strip(const float (*points)[2], int count, uint32_t colour)
+{
+    SetWin32Color(colour);
+    glBegin(GL_LINE_STRIP);
+    for (int i = 0; i < count; ++i)
+        glVertex2f(points[i][0], points[i][1]);
+    glEnd();
+    White();
+}
+
+} // namespace
+
+void D3DEngine::TextureSize(float& w, float& h)
+{
+    int tw = 0, th = 0;
+    if (GetTextureData(nullptr, &tw, &th) && tw > 0 && th > 0) {
+        w = float(tw);
+        h = float(th);
+    } else {
+        w = h = 1.0f;
+    }
+}
+
+void D3DEngine::FillRect(const tagRECT& r, uint32_t colour)
+{
+    SetTexture(0, 0u);
+    SetWin32Color(colour);
+    glBegin(GL_QUADS);
+    glVertex2i(r.left, r.top);
+    glVertex2i(r.left, r.bottom);
+    glVertex2i(r.right, r.bottom);
+    glVertex2i(r.right, r.top);
+    glEnd();
+    White();
+}
+
+void D3DEngine::FillRect(const BaseSprite& sprite, uint32_t colour)
+{
+    tagRECT r {int(sprite.vertices[0].x), int(sprite.vertices[0].y), int(sprite.vertices[3].x),
+               int(sprite.vertices[3].y)};
+    FillRect(r, colour);
+}
+
+void D3DEngine::FillRectGradient(const tagRECT& r, uint32_t colourLeft, uint32_t colourRight)
+{
+    SetTexture(0, 0u);
+    glBegin(GL_QUADS);
+    SetWin32Color(colourLeft);
+    glVertex2i(r.left, r.top);
+    glVertex2i(r.left, r.bottom);
+    SetWin32Color(colourRight);
+    glVertex2i(r.right, r.bottom);
+    glVertex2i(r.right, r.top);
+    glEnd();
+    White();
+}
+
+void D3DEngine::RenderLine(float x1, float y1, float x2, float y2, uint32_t colour)
+{
+    SetTexture(0, 0u);
+    const float p[2][2] = {{x1, y1}, {x2, y2}};
+    Strip(p, 2, colour);
+}
+
+void D3DEngine::FrameRect(const tagRECT& r, uint32_t colour)
+{
+    SetTexture(0, 0u);
+    float l = float(r.left), t = float(r.top), rt = float(r.right), b = float(r.bottom);
+    const float p[5][2] = {{l, t}, {l, b}, {rt, b}, {rt, t}, {l, t}};
+    Strip(p, 5, colour);
+}
+
+void D3DEngine::FrameRect(const BaseSprite& s, uint32_t colour)
+{
+    SetTexture(0, 0u);
+    const _D3DTLVERTEX* v = s.vertices;
+    const float p[5][2] = {{v[0].x, v[0].y}, {v[2].x, v[2].y}, {v[3].x, v[3].y}, {v[1].x, v[1].y},
+                           {v[0].x, v[0].y}};
+    Strip(p, 5, colour);
+}
+
+void D3DEngine::FrameRectRounded(const tagRECT& r, uint32_t colour)
+{
+    SetTexture(0, 0u);
+    float l = float(r.left), t = float(r.top), rt = float(r.right), b = float(r.bottom);
+    const float p[9][2] = {{l, t + 2}, {l, b - 2}, {l + 2, b}, {rt - 2, b}, {rt, b - 2},
+                           {rt, t + 2}, {rt - 2, t}, {l + 2, t}, {l, t + 2}};
+    Strip(p, 9, colour);
+}
+
+void D3DEngine::FillScreen(const std::string& name)
+{
+    BaseSprite s;
+    s.width = W;
+    s.height = H;
+    s.PlaceLocal(W / 2.0f, H / 2.0f);
+    SetTexture(name);
+    s.DrawNoChecks();
+}
+
+void D3DEngine::FillScreen(SmartTexture& texture)
+{
+    BaseSprite s;
+    s.width = W;
+    s.height = H;
+    s.PlaceLocal(W / 2.0f, H / 2.0f);
+    texture.Set();
+    s.DrawNoChecks();
+}
+
+void D3DEngine::TileRect(const tagRECT& r, const std::string& name, uint32_t colour)
+{
+    SetTexture(name);
+    const GSurface* surface = FindSurface(name);
+    // A texture without a size (not decoded) would never step across the rectangle.
+    if (!surface || surface->width <= 0 || surface->height <= 0)
+        return;
+    SetPointFilter();
+    BaseSprite s;
+    s.SetVertexColor(colour);
+    for (int x = r.left; x < r.right; x += surface->width)
+        for (int y = r.top; y < r.bottom; y += surface->height) {
+            s.width = float(std::min(surface->width, r.right - x));
+            s.height = float(std::min(surface->height, r.bottom - y));
+            s.PlaceLocal(float(x) + s.width / 2.0f, float(y) + s.height / 2.0f);
+            s.DrawNoChecks();
+        }
+    SetLinearFilter();
+}
+
+void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, float width)
+{
+    if (!points || count < 2)
+        return;
+    std::vector<_D3DTLVERTEX> verts;
+    static const float corner[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    static const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+    for (int i = 0; i + 1 < count; ++i) {
+        float x1 = points[i].x, y1 = points[i].y, x2 = points[i + 1].x, y2 = points[i + 1].y;
+        float cx = (x1 + x2) / 2.0f, cy = (y1 + y2) / 2.0f;
+        float length = GetDist(x1, y1, x2, y2);
+        float a = (AngleToObject(x1, y1, x2, y2) - 90.0f) * 3.14159f / 180.0f;
+        float s = std::sin(a), c = std::cos(a);
+        for (int k = 0; k < 4; ++k) {
+            float dx = corner[k][0] * length / 2.0f, dy = corner[k][1] * width / 2.0f;
+            verts.emplace_back(cx + dx * c - dy * s, cy + dx * s + dy * c, 0.0f, 1.0f, colour, colour,
+                               uv[k][0], uv[k][1]);
+        }
+    }
+    float tw = 1, th = 1;
+    TextureSize(tw, th);
+    SetWin32Color(colour);
+    glBegin(GL_TRIANGLE_STRIP);
+    for (const _D3DTLVERTEX& v : verts) {
+        glTexCoord2f(v.tu * tw, v.tv * th);
+        glVertex2f(v.x, v.y);
+    }
+    glEnd();
+    White();
+}
+
+bool D3DEngine::InitVertexBuffer(int vertexCount, std::unique_ptr<IDirect3DVertexBuffer8>& store,
+                                 unsigned format)
+{
+    if (vertexCount <= 0)
+        return false;
+    store = std::make_unique<IDirect3DVertexBuffer8>(vertexCount, format);
+    return true;
+}
+
+void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
+{
+    float tw = 1, th = 1;
+    TextureSize(tw, th);
+    static const int order[4] = {0, 2, 3, 1};
+    glBegin(GL_QUADS);
+    for (int i : order) {
+        const _D3DTLVERTEX& v = corners[i];
+        SetWin32Color(v.diffuse);
+        glTexCoord2f(v.tu * tw, v.tv * th);
+        glVertex2f(v.x, v.y);
+    }
+    glEnd();
+    White();
+}
+
+void D3DEngine::DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, const uint16_t* indices,
+                              int count)
+{
+    float tw = 1, th = 1;
+    TextureSize(tw, th);
+    glBegin(GL_TRIANGLES);
+    for (int t = 0; t + 2 < count; t += 3) {
+        int at[3];
+        bool inside = true;
+        for (int k = 0; k < 3; ++k) {
+            at[k] = indices ? indices[t + k] : t + k;
+            inside = inside && at[k] < vertexCount;
+        }
+        if (!inside) // a triangle naming a vertex past the store is skipped, never read
+            continue;
+        for (int k : at) {
+            const _D3DTLVERTEX& v = vertices[k];
+            SetVertexBufferColor(v.diffuse);
+            glTexCoord2f(v.tu * tw, v.tv * th);
+            glVertex2f(v.x, v.y);
+        }
+    }
+    glEnd();
+    White();
+}

@@ -1,0 +1,70 @@
+#include "engine/gfx/GUI_BaseElement.h"
+
+#include "engine/gfx/BaseSprite.h"
+#include "engine/gfx/D3DEngine.h"
+
+void GUI_BaseElement::SetPosition(float left, float top, float right, float bottom)
+{
+    rect = tagRECT {int(left), int(top), int(right), int(bottom)};
+    width = int(right - left);
+    height = int(bottom - top);
+}
+
+void GUI_BaseElement::SetPosition(float x, float y)
+{
+    rect = tagRECT {int(x), int(y), int(float(width) + x), int(float(height) + y)};
+}
+
+void GUI_BaseElement::SetSize(float w, float h)
+{
+    width = int(w);
+    height = int(h);
+}
+
+bool GUI_BaseElement::PtInside(float fx, float fy)
+{
+    int x = int(fx), y = int(fy);
+    return rect.left < x && x < rect.right && rect.top < y && y < rect.bottom;
+}
+
+void GUI_BaseElement::PlaceCentral()
+{
+    D3DEngine* e = GetD3DEngine();
+    rect.left = e->GetScreenWidth() / 2 - width / 2;
+    rect.top = e->GetScreenHeight() / 2 - height / 2;
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
+}
+
+void GUI_BaseElement::ForceOnscreen()
+{
+    float w = D3DEngine::W, h = D3DEngine::H;
+    if (rect.top < 0) {
+        rect.top = 0;
+        rect.bottom = rect.top + height;
+    }
+    if (float(rect.bottom) > h) {
+        rect.bottom = int(h);
+        rect.top = rect.bottom - height;
+    }
+    if (float(rect.right) > w) {
+        rect.right = int(w);
+        rect.left = int(w - float(width));
+    }
+    if (rect.left < 0) {
+        rect.left = 0;
+        rect.right = rect.left + width;
+    }
+}
+
+void GUI_BaseElement::FillWithTexture(const std::string& name, float alpha, float brightness)
+{
+    BaseSprite s;
+    s.width = float(width);
+    s.height = float(height);
+    uint32_t a = uint32_t(255.0f * alpha) & 255, g = uint32_t(255.0f * brightness) & 255;
+    s.SetVertexColor(g | g << 8 | g << 16 | a << 24);
+    s.PlaceLocal(GetCenterX(), GetCenterY());
+    GetD3DEngine()->SetTexture(name);
+    s.DrawNoChecks();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The one main window of the run with its one OpenGL context (compatibility profile). The
+// context survives switches between window and full screen, so texture names stay valid.
+// Mouse positions are given in game pixels: the game's picture is letterboxed into the
+// window when the two sizes differ (full screen on a display of another size).
+#include "port/sdl/PortEvent.h"
+
+#include <string>
+
+union SDL_Event;
+struct SDL_Window;
+
+// A rectangle of the drawable surface, in its pixels, origin bottom left (as GL wants it).
+struct PortViewport {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+class PortWindow {
+public:
+    // Starts SDL's video and creates the hidden window; nullptr (and the reason logged to
+    // standard error) when there is no display.
+    static PortWindow* Create(const std::string& title);
+    ~PortWindow();
+    PortWindow(const PortWindow&) = delete;
+    PortWindow& operator=(const PortWindow&) = delete;
+
+    void SetWindowProc(WindowProcFn proc) { proc_ = std::move(proc); }
+    void Show();
+    void Select();
+    const std::string& Title() const { return title_; }
+
+    // 1 marks the frameless (full-screen) mode; any other value the framed window.
+    void SetRefCon(long value) { refCon_ = value; }
+    long GetRefCon() const { return refCon_; }
+
+    // Creates the GL context the first time and makes it current. False when it fails.
+    bool EnsureContext();
+    bool HasContext() const { return context_ != nullptr; }
+
+    // Window mode, sized to the content and centred on the display. False on failure.
+    bool SetWindowed(int width, int height);
+    // Frameless full screen over the desktop (the display's mode is not changed).
+    bool SetFullscreen();
+    bool IsFullscreen() const;
+
+    // The size the game draws at; recomputes the letterboxed viewport.
+    void SetGameSize(int width, int height);
+    int GameWidth() const { return gameW_; }
+    int GameHeight() const { return gameH_; }
+    PortViewport Viewport() const;
+
+    // Runs the before-flip hook (frame read-back), then presents the back buffer.
+    void Swap();
+
+    // Translates one SDL event and passes it to the window procedure.
+    void Dispatch(const SDL_Event& event);
+    // The translated event, or false when the event is not for the game (auto-repeat,
+    // unknown kinds).
+    bool Translate(const SDL_Event& event, GEvent& out) const;
+
+    SDL_Window* Sdl() const { return window_; }
+
+private:
+    PortWindow() = default;
+    void ToGamePixels(int wx, int wy, float& gx, float& gy) const;
+
+    SDL_Window* window_ = nullptr;
+    void* context_ = nullptr;
+    std::string title_;
+    WindowProcFn proc_;
+    long refCon_ = 0;
+    int gameW_ = 0, gameH_ = 0;
+};
+
+// The size of the main display, false when SDL cannot tell.
+bool GetDisplaySize(int& width, int& height);
+
+// The system's mouse cursor over the window.
+void PortShowCursor(bool show);
+bool PortCursorShown();

@@ -1,0 +1,55 @@
+#pragma once
+// TrueType faces through SDL2_ttf. Needs no display, so font metrics and glyph pictures
+// are available to headless tests and to the asset tools alike. Characters are cp1252
+// bytes; they become Unicode only here.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct _TTF_Font;
+
+// One glyph's coverage: rows from the top of the line (the ascent line), columns from the
+// picture's left edge; the pen position lies `penX` columns in.
+struct TTFGlyphBitmap {
+    int width = 0;
+    int height = 0;
+    int penX = 0;
+    std::vector<uint8_t> coverage; // width x height, 0..255
+};
+
+// One face at one pixel size (the em in pixels).
+class TTFFont {
+public:
+    ~TTFFont();
+    TTFFont(const TTFFont&) = delete;
+    TTFFont& operator=(const TTFFont&) = delete;
+
+    // Null when the file cannot be opened as a font.
+    static std::unique_ptr<TTFFont> Open(const std::string& file, int pixelSize);
+
+    int GetAscent() const;   // pixels above the baseline
+    int GetDescent() const;  // pixels below the baseline, positive
+    int GetHeight() const;   // ascent + descent as the face reports it
+    int GetLineSkip() const; // recommended distance between baselines
+    bool HasGlyph(unsigned char c) const;
+    int GetAdvance(unsigned char c) const; // 0 when the face has no glyph
+    // False (and an empty picture) for characters without a visible glyph.
+    bool RenderGlyph(unsigned char c, TTFGlyphBitmap& out) const;
+
+private:
+    explicit TTFFont(_TTF_Font* font) : font_(font) {}
+    _TTF_Font* font_;
+};
+
+// Starts SDL2_ttf once; false when it cannot start.
+bool EnsureTTFStarted();
+
+// Finds a font file by its file name below the system's font folders; empty when absent.
+std::string FindFontFile(const std::string& fileName);
+
+// The free face standing in for a system font name the game uses: "Verdana bold",
+// "tahoma bold" (with or without a trailing blank) -> DejaVu Sans Bold; "LCD Bold" -> DSEG14
+// Classic Bold; "Journal" -> Comic Neue; "tahoma", the empty name and anything else ->
+// DejaVu Sans. Italic picks the face's oblique or italic style. Returns the file's path.
+std::string SystemFontFile(const std::string& name, bool italic);

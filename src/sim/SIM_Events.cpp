@@ -1,0 +1,16 @@
+#include "sim/SIM_Events.h"
+
+// Minimal: replaced when this class's rules are built.
+SIM_Events* SIM_GetEvents()
+{
+    static SIM_Events* instance = new SIM_Events;
+    return instance;
+}
+
+void SIM_Events::Reset()
+{
+}
+
+void SIM_Events::NextTurn()
+{
+}

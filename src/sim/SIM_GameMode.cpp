@@ -1,0 +1,16 @@
+#include "sim/SIM_GameMode.h"
+
+// Minimal: replaced when this class's rules are built.
+SIM_GameMode* SIM_GetGameMode()
+{
+    static SIM_GameMode* instance = new SIM_GameMode;
+    return instance;
+}
+
+void SIM_GameMode::Reset()
+{
+}
+
+void SIM_GameMode::CheckForPromotion()
+{
+}

@@ -1,0 +1,11 @@
+#include "sim/SIM_Names.h"
+
+// Minimal: replaced when this class's rules are built.
+
+void SIM_Names::Open()
+{
+}
+
+void SIM_Names::Close()
+{
+}

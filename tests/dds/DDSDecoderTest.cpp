@@ -1,0 +1,181 @@
+// The DDS reader, with synthetic files made here.
+#include "dds/DDSDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = uint8_t(v >> (8 * i));
+}
+
+// A 128-byte header; pixel format fields as given.
+std::vector<uint8_t> Header(int w, int h, uint32_t pfFlags, const char* fourcc, uint32_t bits = 0,
+                            uint32_t r = 0, uint32_t g = 0, uint32_t b = 0, uint32_t a = 0, uint32_t pitch = 0)
+{
+    std::vector<uint8_t> d(128, 0);
+    std::memcpy(d.data(), "DDS ", 4);
+    Put32(d, 4, 124);
+    Put32(d, 8, 0x1 | 0x2 | 0x4 | 0x1000);
+    Put32(d, 12, uint32_t(h));
+    Put32(d, 16, uint32_t(w));
+    Put32(d, 20, pitch);
+    Put32(d, 76, 32);
+    Put32(d, 80, pfFlags);
+    if (fourcc)
+        std::memcpy(&d[84], fourcc, 4);
+    Put32(d, 88, bits);
+    Put32(d, 92, r);
+    Put32(d, 96, g);
+    Put32(d, 100, b);
+    Put32(d, 104, a);
+    Put32(d, 108, 0x1000);
+    return d;
+}
+
+bool Load(const std::vector<uint8_t>& file, DDSImage& img, const DDSRect* crop = nullptr)
+{
+    return loadDDS(nullptr, file.data(), file.size(), img, crop);
+}
+
+uint32_t Pixel(const DDSImage& img, int x, int y)
+{
+    const uint8_t* p = &img.rgba[(size_t(y) * size_t(img.width) + size_t(x)) * 4];
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+} // namespace
+
+TEST(DDSHeaderTest, RejectsWhatIsNoDdsFile)
+{
+    DDSImage img;
+    auto good = Header(4, 4, 0x4, "DXT1");
+    good.resize(128 + 8);
+    EXPECT_TRUE(Load(good, img));
+
+    // Each damaged variant: a field of the good file overwritten, or its data cut short.
+    auto Damaged = [](size_t at, uint32_t value) {
+        auto f = Header(4, 4, 0x4, "DXT1");
+        f.resize(128 + 8);
+        Put32(f, at, value);
+        return f;
+    };
+    auto size123 = Damaged(4, 123);
+    auto badMagic = Damaged(0, 0x20534458);
+    auto noCaps = Damaged(8, 0x1000);
+    auto unknown = Header(4, 4, 0x4, "ATI2");
+    unknown.resize(200);
+    auto huge = Header(kDDSMaxSide + 1, 4, 0x4, "DXT1");
+    auto shortData = Header(4, 4, 0x4, "DXT1");
+    shortData.resize(128 + 7);
+    for (const auto& f : {size123, badMagic, noCaps, unknown, huge, shortData}) {
+        EXPECT_FALSE(Load(f, img));
+        EXPECT_TRUE(img.rgba.empty());
+    }
+    EXPECT_FALSE(Load(std::vector<uint8_t>(50, 0), img));
+}
+
+TEST(DDSCompressedTest, BlockSizesAndColours)
+{
+    DDSImage img;
+    auto dxt1 = Header(64, 64, 0x4, "DXT1");
+    dxt1.resize(128 + 2048);
+    ASSERT_TRUE(Load(dxt1, img));
+    EXPECT_EQ(img.dataBytes, 2048u);  // 16 x 16 blocks of 8 bytes
+
+    auto dxt5 = Header(2, 2, 0x4, "DXT5");
+    // alpha 255 / 0 with every texel on index 0; colour pure red (0xF800) / black, index 0
+    const uint8_t block[16] = {255, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xF8, 0, 0, 0, 0, 0, 0};
+    dxt5.insert(dxt5.end(), block, block + 16);
+    ASSERT_TRUE(Load(dxt5, img));
+    EXPECT_EQ(img.dataBytes, 16u);
+    EXPECT_EQ(img.format, DDSFormat::DXT5);
+    EXPECT_EQ(Pixel(img, 1, 1), 0xFF0000FFu);
+
+    // DXT1 three-colour mode (c0 <= c1): index 3 is transparent black.
+    auto dxt1t = Header(4, 4, 0x4, "DXT1");
+    const uint8_t tblock[8] = {0x00, 0x00, 0x1F, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+    dxt1t.insert(dxt1t.end(), tblock, tblock + 8);
+    ASSERT_TRUE(Load(dxt1t, img));
+    EXPECT_EQ(Pixel(img, 2, 3), 0u);
+
+    // DXT3: explicit 4-bit alpha; texel 0 alpha 0x8 -> 136.
+    auto dxt3 = Header(4, 4, 0x4, "DXT3");
+    uint8_t b3[16] = {0x08, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0x07, 0, 0, 0, 0, 0, 0};
+    dxt3.insert(dxt3.end(), b3, b3 + 16);
+    ASSERT_TRUE(Load(dxt3, img));
+    EXPECT_EQ(Pixel(img, 0, 0), 0x8800FF00u);
+}
+
+TEST(DDSRawTest, EachRawFormatDecodesToRgba)
+{
+    struct Case {
+        const char* name;
+        uint32_t flags, bits, r, g, b, a;
+        std::vector<uint8_t> pixel;
+        uint32_t expected;
+    } cases[] = {
+        {"BGRA8", 0x41, 32, 0xff0000, 0xff00, 0xff, 0xff000000, {0x30, 0x20, 0x10, 0x80}, 0x80302010u},
+        {"BGR5A1", 0x41, 16, 0x7c00, 0x3e0, 0x1f, 0x8000, {0x00, 0xFC}, 0xFF0000FFu},
+        {"BGR565", 0x40, 16, 0xf800, 0x7e0, 0x1f, 0, {0xE0, 0x07}, 0xFF00FF00u},
+        {"BGRA4444", 0x41, 16, 0xf00, 0xf0, 0xf, 0xf000, {0x0F, 0x70}, 0x77FF0000u},
+    };
+    for (const Case& c : cases) {
+        auto f = Header(1, 1, c.flags, nullptr, c.bits, c.r, c.g, c.b, c.a);
+        f.insert(f.end(), c.pixel.begin(), c.pixel.end());
+        DDSImage img;
+        ASSERT_TRUE(Load(f, img)) << c.name;
+        EXPECT_EQ(Pixel(img, 0, 0), c.expected) << c.name;
+    }
+}
+
+TEST(DDSPaletteTest, IndicesExpandToTheirTableColours)
+{
+    auto f = Header(2, 2, 0x20, nullptr, 8, 0, 0, 0, 0, 2);
+    std::vector<uint8_t> table(1024, 0);
+    table[5 * 4 + 0] = 0x11;  // blue
+    table[5 * 4 + 1] = 0x22;  // green
+    table[5 * 4 + 2] = 0x33;  // red
+    f.insert(f.end(), table.begin(), table.end());
+    const uint8_t idx[4] = {5, 0, 0, 5};
+    f.insert(f.end(), idx, idx + 4);
+    DDSImage img;
+    ASSERT_TRUE(Load(f, img));
+    EXPECT_EQ(Pixel(img, 0, 0), 0xFF112233u);
+    EXPECT_EQ(Pixel(img, 1, 0), 0xFF000000u);
+    EXPECT_EQ(Pixel(img, 1, 1), 0xFF112233u);
+}
+
+TEST(DDSCropTest, KeepsTheRectangleCutToTheImage)
+{
+    auto f = Header(4, 2, 0x41, nullptr, 32, 0xff0000, 0xff00, 0xff, 0xff000000);
+    for (int i = 0; i < 8; ++i) {
+        const uint8_t px[4] = {0, 0, uint8_t(i), 255};
+        f.insert(f.end(), px, px + 4);
+    }
+    DDSImage img;
+    DDSRect crop {2, 1, 10, 10};
+    ASSERT_TRUE(Load(f, img, &crop));
+    EXPECT_EQ(img.width, 2);
+    EXPECT_EQ(img.height, 1);
+    EXPECT_EQ(Pixel(img, 0, 0) & 255, 6u);
+}
+
+TEST(DDSStreamTest, ReadsFromAnOpenFile)
+{
+    auto f = Header(4, 4, 0x4, "DXT1");
+    f.resize(128 + 8);
+    FILE* tmp = std::tmpfile();
+    ASSERT_NE(tmp, nullptr);
+    std::fwrite(f.data(), 1, f.size(), tmp);
+    std::rewind(tmp);
+    DDSImage img;
+    EXPECT_TRUE(loadDDS(tmp, nullptr, 0, img));
+    EXPECT_EQ(img.width, 4);
+    std::fclose(tmp);
+}

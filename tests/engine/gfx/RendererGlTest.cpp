@@ -1,0 +1,355 @@
+// The renderer drawn for real (Xvfb, llvmpipe) and read back: fills, lines, textures,
+// sprites, vertex buffers, the frame bracket and the full-screen switch.
+#include "GlTestFixture.h"
+
+#include "engine/gfx/BaseSprite.h"
+#include "engine/gfx/GUI_BaseElement.h"
+#include "engine/gfx/GVertexBuffer.h"
+#include "engine/gfx/SmartTexture.h"
+
+#include <SDL2/SDL.h>
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+constexpr uint32_t kRed = 0xFF0000FFu, kGreen = 0xFF00FF00u, kBlue = 0xFFFF0000u;
+
+void ExpectColour(const RgbaImage& img, int x, int y, int r, int g, int b)
+{
+    uint32_t c = img.At(x, y);
+    EXPECT_NEAR(Red(c), r, 2) << "at " << x << "," << y;
+    EXPECT_NEAR(Green(c), g, 2) << "at " << x << "," << y;
+    EXPECT_NEAR(Blue(c), b, 2) << "at " << x << "," << y;
+}
+} // namespace
+
+TEST_F(GlTest, SmokeFillsLinesTexturedSpriteAndVertexBuffer)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "halves.png", 8, 8, kRed, kBlue);
+    e->AddBitmapDirectories("data/bitmaps", true);
+    EXPECT_EQ(e->GetScreenWidth(), 1024);
+    EXPECT_EQ(D3DEngine::W, 1024.0f);
+
+    BeginFrame();
+    tagRECT fill {10, 20, 30, 40};
+    e->FillRect(fill, kRed);                          // packed colour: red in the low byte
+    e->RenderLine(100, 300, 300, 300, kGreen);
+    tagRECT frame {400, 100, 500, 200};
+    e->FrameRect(frame, kGreen);
+
+    CTexturedSprite sprite;
+    sprite.width = sprite.height = 80;
+    sprite.PlaceLocal(200, 200);
+    sprite.SetTexture("halves.png");
+    EXPECT_NE(sprite.GetGLName(), 0u);
+    sprite.Draw();
+
+    GVertexBuffer vb;
+    vb.Initialise(4, false);
+    vb.Lock();
+    ASSERT_NE(vb.lockedData, nullptr);
+    const float corners[4][2] = {{600, 600}, {700, 600}, {600, 700}, {700, 700}};
+    for (int i = 0; i < 4; ++i)
+        vb.lockedData[i] = _D3DTLVERTEX(corners[i][0], corners[i][1], 0, 1, 0xFF0000FFu, 0, 0, 0);
+    const uint16_t quad[6] = {0, 1, 2, 2, 1, 3};
+    std::copy(quad, quad + 6, vb.indices);
+    vb.indexCount = 6;
+    vb.Unlock();
+    e->SetTexture(0, 0u);
+    vb.Draw();                                         // 0xAARRGGBB: 0xFF0000FF is blue
+    RgbaImage img = EndFrame();
+    Save(img, "smoke.png");
+
+    ExpectColour(img, 20, 30, 255, 0, 0);
+    ExpectColour(img, 5, 30, 0, 0, 0);
+    ExpectColour(img, 200, 300, 0, 255, 0);
+    ExpectColour(img, 200, 310, 0, 0, 0);
+    ExpectColour(img, 450, 100, 0, 255, 0);   // frame's top edge
+    ExpectColour(img, 450, 150, 0, 0, 0);     // not filled inside
+    ExpectColour(img, 170, 200, 255, 0, 0);   // left half of the texture
+    ExpectColour(img, 230, 200, 0, 0, 255);   // right half
+    ExpectColour(img, 650, 650, 0, 0, 255);
+}
+
+TEST_F(GlTest, GradientAndAlphaBlending)
+{
+    D3DEngine* e = GetD3DEngine();
+    BeginFrame(0xFFFFFFFFu);
+    tagRECT g {0, 0, 256, 10};
+    e->FillRectGradient(g, 0xFF000000u, 0xFF0000FFu);
+    tagRECT half {0, 50, 100, 100};
+    e->FillRect(half, 0x800000FFu);                   // half-transparent red over white
+    RgbaImage img = EndFrame();
+    EXPECT_LT(Red(img.At(10, 5)), 30);
+    EXPECT_GT(Red(img.At(245, 5)), 225);
+    ExpectColour(img, 50, 75, 255, 127, 127);
+}
+
+TEST_F(GlTest, TileRectStepsByTextureSizeAndSqueezesTheLastTile)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "tile.png", 64, 64, kRed, kGreen);
+    e->AddBitmapDirectory("data/bitmaps");
+    BeginFrame();
+    tagRECT r {0, 0, 100, 64};
+    e->TileRect(r, "tile.png", 0xFFFFFFFFu);
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 10, 30, 255, 0, 0);    // first tile, left half
+    ExpectColour(img, 50, 30, 0, 255, 0);    // first tile, right half
+    ExpectColour(img, 70, 30, 255, 0, 0);    // second tile: 36 wide, whole texture squeezed
+    ExpectColour(img, 95, 30, 0, 255, 0);
+    ExpectColour(img, 110, 30, 0, 0, 0);
+}
+
+TEST_F(GlTest, TexturesByNameDdsRuleCaseAndFolderOrder)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "first", "same.png", 4, 4, kRed, kRed);
+    WriteTwoColourPng(resources.Path() / "second", "same.png", 4, 4, kGreen, kGreen);
+    WriteTwoColourPng(resources.Path() / "second", "verdana12.png", 16, 8, kBlue, kBlue);
+    WriteTwoColourPng(resources.Path() / "second", "logo.png", 4, 4, kBlue, kBlue);
+    e->AddBitmapDirectory("first");
+    e->AddBitmapDirectory("second");
+
+    unsigned font = e->GetTexture("verdana12.dds");
+    EXPECT_NE(font, 0u);
+    EXPECT_EQ(e->GetTexture("verdana12.png"), font);     // same cache entry
+    EXPECT_EQ(e->GetTexture("verdana12.dds.dat"), font);
+    int w = 0, h = 0;
+    ASSERT_TRUE(e->GetTextureData("verdana12.dds", &w, &h));
+    EXPECT_EQ(w, 16);
+    EXPECT_EQ(h, 8);
+
+    EXPECT_EQ(e->GetTexture("Logo.png"), 0u);            // names match exactly
+
+    BeginFrame();
+    BaseSprite s;
+    s.width = s.height = 20;
+    s.PlaceLocal(50, 50);
+    ASSERT_TRUE(e->SetTexture("same.png"));
+    s.Draw();
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 50, 50, 255, 0, 0);                // the folder added first wins
+
+    e->SetTexture(0, font);
+    ASSERT_TRUE(e->GetTextureData(nullptr, &w, &h));     // the texture bound last
+    EXPECT_EQ(w, 16);
+}
+
+TEST_F(GlTest, MissingTextureIsRememberedReportedOnceAndUnbinds)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "red.png", 4, 4, kRed, kRed);
+    e->AddBitmapDirectory("data/bitmaps");
+    EXPECT_EQ(e->GetTexture("nothere.png"), 0u);
+    EXPECT_EQ(e->GetTexture("nothere.png"), 0u);
+    BeginFrame(0xFFFFFFFFu);
+    ASSERT_TRUE(e->SetTexture("red.png"));
+    EXPECT_FALSE(e->SetTexture("nothere.png"));          // binds nothing...
+    BaseSprite s;
+    s.width = s.height = 20;
+    s.PlaceLocal(50, 50);
+    s.SetVertexColor(kGreen);
+    s.Draw();                                            // ...so the quad is drawn untextured
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 50, 50, 0, 255, 0);
+    EXPECT_EQ(reports.alerts.size(), IsNonInteractive() ? 0u : 1u);
+    if (!reports.alerts.empty()) {
+        EXPECT_EQ(reports.alerts[0].message, "Failed to locate texture: nothere.png");
+    }
+}
+
+TEST_F(GlTest, UndecodableFileIsCachedWithoutTexture)
+{
+    D3DEngine* e = GetD3DEngine();
+    resources.Write("data/bitmaps/broken.png", "not a picture");
+    e->AddBitmapDirectory("data/bitmaps");
+    EXPECT_EQ(e->GetTexture("broken.png"), 0u);
+    EXPECT_TRUE(e->GetTextureData("broken.png", nullptr, nullptr));
+    EXPECT_TRUE(reports.alerts.empty());
+    BeginFrame();
+    tagRECT r {0, 0, 100, 100};
+    e->TileRect(r, "broken.png", 0xFFFFFFFFu);           // returns rather than looping forever
+    EndFrame();
+}
+
+TEST_F(GlTest, SceneCountingAndRedundantBinds)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "a.png", 4, 4, kRed, kRed);
+    e->AddBitmapDirectory("data/bitmaps");
+    e->BeginRender();
+    e->BeginRender();
+    EXPECT_EQ(e->GetSceneCount(), 1u);
+    EXPECT_TRUE(e->InScene());
+    e->SetTexture("a.png");
+    e->SetTexture("a.png");
+    EXPECT_EQ(e->GetRedundantBinds(), 1.0f);
+    e->EndRender();
+    EXPECT_FALSE(e->InScene());
+    e->SetTexture("a.png");                              // begins a scene; the name was cleared
+    EXPECT_EQ(e->GetRedundantBinds(), 1.0f);
+    EXPECT_EQ(e->GetSceneCount(), 2u);
+    e->EndRender();
+    e->Flip();
+    EXPECT_EQ(e->GetSceneCount(), 0u);
+}
+
+TEST_F(GlTest, ReleaseLogsRedundantCallsOnlyAfterFrames)
+{
+    D3DEngine* e = GetD3DEngine();
+    FILE* log = std::tmpfile();
+    ASSERT_NE(log, nullptr);
+    e->SetLogStream(log);
+    e->Release();
+    std::fflush(log);
+    std::rewind(log);
+    char line[256] = {};
+    bool sawRedundant = false;
+    while (std::fgets(line, sizeof line, log))
+        sawRedundant = sawRedundant || std::string(line).find("Redundant") != std::string::npos;
+    EXPECT_FALSE(sawRedundant);
+    e->BeginRender();
+    e->EndRender();
+    e->Flip();
+    e->Release();
+    std::rewind(log);
+    while (std::fgets(line, sizeof line, log))
+        sawRedundant = sawRedundant || std::string(line).find("Redundant calls/frame = 0.000000") == 0;
+    EXPECT_TRUE(sawRedundant);
+    e->SetLogStream(nullptr);
+    std::fclose(log);
+}
+
+TEST_F(GlTest, FullScreenSwitchKeepsTexturesAndComesBack)
+{
+    D3DEngine* e = GetD3DEngine();
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "red.png", 4, 4, kRed, kRed);
+    e->AddBitmapDirectory("data/bitmaps");
+    CTexturedSprite sprite;
+    sprite.SetTexture("red.png");
+    unsigned before = sprite.GetGLName();
+    SmartTexture smart("red.png");
+
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, false));  // full screen
+    EXPECT_EQ(window->GetRefCon(), e->IsWindowed() ? 0 : 1);
+    SmartTexture::RebuildAll();
+    EXPECT_EQ(smart.GetGLName(), before);
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));   // and back
+    EXPECT_EQ(window->GetRefCon(), 0);
+
+    BeginFrame();
+    sprite.width = sprite.height = 40;
+    sprite.PlaceLocal(100, 100);
+    sprite.Draw();
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 100, 100, 255, 0, 0);
+    EXPECT_EQ(img.width, 1024);
+    EXPECT_EQ(img.height, 768);
+}
+
+TEST_F(GlTest, GuiElementPlacementAndTexturedFill)
+{
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "white.png", 4, 4, 0xFFFFFFFFu, 0xFFFFFFFFu);
+    GetD3DEngine()->AddBitmapDirectory("data/bitmaps");
+    GUI_BaseElement el;
+    el.SetSize(101, 50);
+    el.PlaceCentral();
+    EXPECT_EQ(el.rect.left, 462);
+    EXPECT_EQ(el.rect.top, 359);
+    EXPECT_EQ(el.rect.right, 563);
+
+    BeginFrame();
+    el.FillWithTexture("white.png", 1.0f, 0.5f);       // grey at half brightness
+    RgbaImage img = EndFrame();
+    uint32_t c = img.At(512, 384);
+    EXPECT_NEAR(Red(c), 127, 2);
+    EXPECT_NEAR(Green(c), 127, 2);
+    EXPECT_NEAR(Blue(c), 127, 2);
+}
+
+TEST_F(GlTest, SpriteLineAndClippedSprite)
+{
+    D3DEngine* e = GetD3DEngine();
+    BeginFrame();
+    V2 pts[3] = {{100, 100}, {300, 100}, {300, 300}};
+    e->SetTexture(0, 0u);
+    e->RenderSpriteLine(pts, 3, kGreen, 10.0f);
+    BaseSprite s;
+    s.width = s.height = 100;
+    s.PlaceLocal(600, 600);
+    s.SetVertexColor(kRed);
+    tagRECT clip {600, 0, 1024, 768};
+    s.DrawClipped(clip);
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 200, 100, 0, 255, 0);
+    ExpectColour(img, 300, 200, 0, 255, 0);
+    ExpectColour(img, 200, 120, 0, 0, 0);
+    ExpectColour(img, 580, 600, 0, 0, 0);     // cut away
+    ExpectColour(img, 620, 600, 255, 0, 0);
+}
+
+TEST_F(GlTest, EventLoopRunsFirstFrameAtOnceThenAtThirtyHertz)
+{
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> at;
+    auto start = Clock::now();
+    RunApplicationEventLoop([&] {
+        at.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        if (at.size() == 4)
+            QuitApplicationEventLoop();
+    });
+    ASSERT_EQ(at.size(), 4u);
+    EXPECT_LT(at[0], 20.0);
+    for (size_t i = 1; i < at.size(); ++i)
+        EXPECT_GE(at[i] - at[i - 1], 30.0);
+    EXPECT_GE(at[3], 99.0);
+}
+
+TEST_F(GlTest, ClosingTheWindowEndsTheEventLoop)
+{
+    int frames = 0;
+    window->SetWindowProc([](const GEvent& e) {
+        if (e.kind == GEventKind::Closed)
+            QuitApplicationEventLoop();
+    });
+    RunApplicationEventLoop([&] {
+        if (++frames == 2) {
+            SDL_Event quit {};
+            quit.type = SDL_QUIT;
+            SDL_PushEvent(&quit);
+        }
+        ASSERT_LT(frames, 100);
+    });
+    EXPECT_EQ(frames, 2);
+}
+
+namespace {
+int safeModeSetting = 0;
+int FakeSettings(const char* section, const char* key, int def)
+{
+    if (std::string(section) != "config")
+        return def;
+    if (std::string(key) == "IsWindowed")
+        return 0;
+    if (std::string(key) == "SafeMode")
+        return safeModeSetting;
+    return def;
+}
+} // namespace
+
+TEST_F(GlTest, SafeModeKeepsTheGameInAWindow)
+{
+    D3DEngine* e = GetD3DEngine();
+    D3DEngine::SetDisplaySettingReader(FakeSettings);
+    safeModeSetting = 1;
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, false, false));
+    EXPECT_TRUE(e->IsWindowed());
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, false));  // safe mode skipped
+    EXPECT_EQ(window->GetRefCon(), e->IsWindowed() ? 0 : 1);
+    D3DEngine::SetDisplaySettingReader(nullptr);
+    ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));
+    EXPECT_TRUE(e->IsWindowed());
+}

@@ -1,0 +1,129 @@
+#include "sim/SimFixture.h"
+
+#include "sim/SIM_Band.h"
+#include "sim/SIM_Date.h"
+
+#include <string>
+#include <vector>
+
+using Calls = std::vector<std::string>;
+
+namespace {
+const Calls kNormalDay = {"DailyOptionsCleared", "RefreshCalendar", "RebuildDailyOptions",
+                          "CheckTimedHints"};
+}
+
+TEST_F(SimTest, OpenAndResetDrawTheLoadingScreenAtTheirSteps)
+{
+    SIM_GetSim()->Open();
+    SIM_GetSim()->Open(); // a second Open does nothing
+    EXPECT_EQ(screens.calls, (Calls {"DrawLoadingScreen 0.35", "DrawLoadingScreen 0.4"}));
+    screens.Clear();
+    SIM_GetSim()->Reset();
+    EXPECT_EQ(screens.calls,
+              (Calls {"DailyOptionsCleared", "DrawLoadingScreen 0", "DrawLoadingScreen 0.125",
+                      "DrawLoadingScreen 0.25", "DrawLoadingScreen 0.375", "DrawLoadingScreen 0.5",
+                      "DrawLoadingScreen 0.6", "DrawLoadingScreen 0.75", "DrawLoadingScreen 1"}));
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 0);
+    EXPECT_EQ(SIM_GetSim()->GetActivitiesRemaining(), 1);
+    EXPECT_TRUE(screens.Alerts().empty());
+}
+
+TEST_F(SimTest, NormalDayRunsTheWholePass)
+{
+    NewGame(2);
+    SIM_GetSim()->EndDay();
+    EXPECT_EQ(screens.calls, kNormalDay);
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 1);
+    EXPECT_EQ(SIM_GetSim()->GetActivitiesRemaining(), 1);
+    EXPECT_EQ(SIM_GetSim()->GetMode(), TURNMODE_IDLE);
+    const SIM_Date* today = SIM_Date::PPresentDay;
+    EXPECT_TRUE(today->IsIdentical(4, 6, 2007));
+    EXPECT_EQ(today->GetDayOfWeek(), 1);
+}
+
+TEST_F(SimTest, RoyaltyDayFallsEverySeventhDayAndRunsTheWholePass)
+{
+    NewGame(2);
+    EndDays(6);
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    EXPECT_EQ(SIM_Date::PPresentDay->GetDayOfWeek(), 0);
+    EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 7, 2007));
+    EXPECT_EQ(screens.calls, kNormalDay);
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 7);
+}
+
+TEST_F(SimTest, YearEndShowsTheReviewWithinThePass)
+{
+    NewGame(2);
+    EndDays(SIM_Date::DaysPerYear - 1);
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2008));
+    EXPECT_EQ(screens.calls, (Calls {"DailyOptionsCleared", "RefreshCalendar", "ActivateYearlyReview",
+                                     "RebuildDailyOptions", "CheckTimedHints"}));
+    EXPECT_EQ(SIM_GetBand()->GetYearCount(), 1);
+    EXPECT_TRUE(SIM_Date::EndYearDate.IsIdentical(3, 6, 2009));
+}
+
+TEST_F(SimTest, LastDayStopsAfterTheDateAndNoReviewFollows)
+{
+    NewGame(2);
+    EndDays(2 * SIM_Date::DaysPerYear - 1);
+    ASSERT_EQ(SIM_GetSim()->GetTurnCount(), 2 * SIM_Date::DaysPerYear - 1);
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2009));
+    EXPECT_EQ(screens.calls, (Calls {"DailyOptionsCleared", "RefreshCalendar", "ActivateEndGame"}));
+    EXPECT_TRUE(SIM_GetSim()->IsTenYearsUp());
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 2 * SIM_Date::DaysPerYear - 1);
+
+    // Days still pass behind the verdict, without the day's simulation and without a
+    // yearly review the day after the verdict stood in for it.
+    screens.Clear();
+    EndDays(SIM_Date::DaysPerYear - 1);
+    EXPECT_FALSE(screens.Has("ActivateYearlyReview"));
+    EXPECT_FALSE(screens.Has("RebuildDailyOptions"));
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 2 * SIM_Date::DaysPerYear - 1);
+}
+
+TEST_F(SimTest, PlayingOnAfterTheVerdictRunsWholeDaysAgain)
+{
+    NewGame(0);
+    SIM_GetSim()->EndDay();
+    EXPECT_TRUE(screens.Has("ActivateEndGame")); // day 4 of month 6, 2007 is past the end
+    screens.DeactivateEndGame();
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    EXPECT_EQ(screens.calls, kNormalDay);
+}
+
+TEST_F(SimTest, EndDayDuringThePassDoesNotNestASecondPass)
+{
+    struct Reentrant : RecordingScreens {
+        void RebuildDailyOptions() override
+        {
+            RecordingScreens::RebuildDailyOptions();
+            SIM_GetSim()->EndDay();
+        }
+    } reentrant;
+    NewGame(2);
+    RecordingScreens::Scope inner(reentrant);
+    SIM_GetSim()->EndDay();
+    EXPECT_EQ(reentrant.calls, kNormalDay);
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 1);
+}
+
+TEST_F(SimTest, ANewGameAfterTheEndStartsClean)
+{
+    NewGame(0);
+    SIM_GetSim()->EndDay();
+    ASSERT_TRUE(SIM_GetSim()->IsTenYearsUp());
+    screens.StartNewGame();
+    NewGame(1);
+    EXPECT_FALSE(SIM_GetSim()->IsTenYearsUp());
+    EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2007));
+    SIM_GetSim()->EndDay();
+    EXPECT_EQ(screens.calls, kNormalDay);
+}
