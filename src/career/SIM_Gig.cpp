@@ -2,6 +2,10 @@
 
 // Minimal: replaced when this class's rules are built.
 
+void SIM_Gig::Book()
+{
+}
+
 void SIM_Gig::Reset()
 {
 }

@@ -4,6 +4,8 @@
 
 class SIM_Gig {
 public:
+    // Minimal: booking does nothing yet.
+    void Book();
     static void Reset();
     static void ClearMissedGigs();
     static void CheckForPostits();

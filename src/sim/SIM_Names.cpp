@@ -9,3 +9,13 @@ void SIM_Names::Open()
 void SIM_Names::Close()
 {
 }
+
+std::string SIM_Names::GetSurname()
+{
+    return "";
+}
+
+std::string SIM_Names::GetForename(SIM_GENDER, bool)
+{
+    return "";
+}

@@ -15,3 +15,13 @@ void SIM_PortraitDatabase::MakeUsed(const std::string& name)
 {
     (void)name;
 }
+
+std::string SIM_PortraitDatabase::GetMalePortrait()
+{
+    return "";
+}
+
+std::string SIM_PortraitDatabase::GetFemalePortrait()
+{
+    return "";
+}

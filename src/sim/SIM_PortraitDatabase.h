@@ -7,6 +7,9 @@ class SIM_PortraitDatabase {
 public:
     void Open();
     void MakeUsed(const std::string& name);
+    // Minimal: no portraits yet; empty names.
+    std::string GetMalePortrait();
+    std::string GetFemalePortrait();
 };
 
 SIM_PortraitDatabase* SIM_GetPortraits();

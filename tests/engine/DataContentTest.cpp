@@ -22,6 +22,7 @@ namespace {
 // reads them. Tables not listed need two.
 const std::map<std::string, size_t> kTableMinimumCells = {
     // {"simulation/venues.csv", 12},
+    {"simulation/personalities.csv", 4},
 };
 
 const size_t kMaxIniLine = 2047;   // a line, its line end included
