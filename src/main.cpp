@@ -1,8 +1,7 @@
-// Program entry. The application shell's WinMain takes over from here once it exists.
-#include <cstdio>
+// Program entry: the application shell takes over.
+#include "shell/WinMain.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Amplivance: the engine is built, but the game's screens are not built yet.");
-    return 1;
+    return WinMain(argc, argv);
 }

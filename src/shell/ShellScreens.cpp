@@ -1,0 +1,93 @@
+#include "shell/ShellScreens.h"
+
+#include "engine/GDebugEngine.h"
+#include "engine/Utilities.h"
+#include "port/Report.h"
+#include "shell/GUI_Sounds.h"
+#include "shell/Game.h"
+#include "shell/Input.h"
+
+#include <cstdio>
+
+const char* const kSupportMailAddress = "support@zelvaamplivance.example";
+
+namespace {
+
+std::string& LastReport()
+{
+    static std::string report;
+    return report;
+}
+
+std::string Format(const char* text, const char* file, int line)
+{
+    const char* t = text ? text : "";
+    const char* f = file ? file : "";
+    int size = std::snprintf(nullptr, 0, "%s:%s %d", t, f, line);
+    std::string out(size > 0 ? size_t(size) : 0, '\0');
+    std::snprintf(out.data(), out.size() + 1, "%s:%s %d", t, f, line);
+    return out;
+}
+
+} // namespace
+
+ShellScreens* GetShellScreens()
+{
+    static ShellScreens* screens = new ShellScreens;
+    return screens;
+}
+
+const std::string& GAssertLastReport() { return LastReport(); }
+
+void GAssertEmail()
+{
+    LaunchEmail("bugreport", LastReport(), kSupportMailAddress);
+}
+
+void ShellScreens::ReportAssert(const char* file, int line)
+{
+    LastReport() = "Assertion failure:filename:" + std::string(file ? file : "") +
+                   ",linenum:" + std::to_string(line) + ",build:" + GetVersionString();
+    AlertRequest alert;
+    alert.title = "Problem encountered";
+    alert.message = "An error has occured in this game. It may be possible to ignore the problem "
+                    "and continue playing. Before doing so, we ask that you click the email "
+                    "button below which tells us about the problem";
+    alert.buttons = {"Attempt to continue", "Email developer"};
+    alert.defaultButton = 0;
+    if (ShowAlert(alert) == 1)
+        GAssertEmail();
+    GetDebug()->DebugOut(LastReport());
+}
+
+void ShellScreens::ReportWarning(const char* text, const char* file, int line)
+{
+    GetDebug()->DebugOut(Format(text, file, line));
+}
+
+void ShellScreens::ReportError(const char* text, const char* file, int line)
+{
+    std::string message = Format(text, file, line);
+    if (message.size() > 255)
+        message.resize(255);
+    AlertRequest alert;
+    alert.title = "Error";
+    alert.message = message;
+    ShowAlert(alert);
+}
+
+std::string ShellScreens::GetVersionString() { return GetGame()->GetVersionString(); }
+
+void ShellScreens::SwitchMode(int mode) { Game::SwitchMode(mode); }
+
+void ShellScreens::SetGameInProgress(bool inProgress) { GetGame()->SetGameInProgress(inProgress); }
+
+bool ShellScreens::GetGameInProgress() { return GetGame()->GetGameInProgress(); }
+
+void ShellScreens::SetMouseSpeed(float speed) { GetInput()->SetMouseSpeed(speed); }
+
+void ShellScreens::PlaySound(const std::string& path) { GUI_GetSounds()->PlaySound(path.c_str(), false); }
+
+void ShellScreens::PlaySoundId(int id) { GUI_GetSounds()->PlaySound(GUI_Sounds::SOUNDID(id)); }
+
+void ShellScreens::DrawLoadingScreen(float fraction) { GetGame()->DrawLoadingScreen(fraction); }

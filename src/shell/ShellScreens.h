@@ -1,0 +1,35 @@
+#pragma once
+// The shell's side of the simulation's screen interface: reports, the loading bar,
+// sounds and the application's state go to the real shell; screens that are not built
+// yet keep the headless behaviour.
+#include "sim/SIM_Screens.h"
+
+#include <string>
+
+class ShellScreens : public SIM_HeadlessScreens {
+public:
+    void ReportAssert(const char* file, int line) override;
+    void ReportWarning(const char* text, const char* file, int line) override;
+    void ReportError(const char* text, const char* file, int line) override;
+
+    std::string GetVersionString() override;
+    void SwitchMode(int mode) override;
+    void SetGameInProgress(bool inProgress) override;
+    bool GetGameInProgress() override;
+    void SetMouseSpeed(float speed) override;
+
+    void PlaySound(const std::string& path) override;
+    void PlaySoundId(int id) override;
+
+    void DrawLoadingScreen(float fraction) override;
+};
+
+// The shell's screens (installed by Game::InitApp).
+ShellScreens* GetShellScreens();
+
+// The mailbox that assertion reports are sent to.
+extern const char* const kSupportMailAddress;
+// The last assertion report ("" before the first failed check).
+const std::string& GAssertLastReport();
+// Opens a new mail holding the last assertion report.
+void GAssertEmail();

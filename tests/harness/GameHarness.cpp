@@ -1,0 +1,383 @@
+#include "harness/GameHarness.h"
+
+#include "engine/GDebugEngine.h"
+#include "engine/gfx/D3DEngine.h"
+#include "engine/gfx/MainWindow.h"
+#include "port/Paths.h"
+#include "port/sdl/MacKeys.h"
+#include "port/sdl/PortEvent.h"
+#include "shell/GUI_ButtonTypes.h"
+#include "shell/GUI_ScreenFader.h"
+#include "shell/GUI_Sounds.h"
+#include "shell/GUI_Tooltip.h"
+#include "shell/GUI_WindowBase.h"
+#include "shell/GUI_WindowManager.h"
+#include "shell/Game.h"
+#include "shell/Input.h"
+#include "shell/WinMain.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Marks the events the harness injects. Tests share one X display and run in parallel, so
+// the real pointer, keyboard and focus changes of the display are kept from the game.
+constexpr Uint32 kInjected = 0x7E57u;
+
+int KeepInjectedOnly(void*, SDL_Event* e)
+{
+    switch (e->type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return e->key.windowID == kInjected;
+    case SDL_MOUSEMOTION:
+        return e->motion.windowID == kInjected;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        return e->button.windowID == kInjected;
+    case SDL_MOUSEWHEEL:
+        return e->wheel.windowID == kInjected;
+    case SDL_TEXTINPUT:
+    case SDL_TEXTEDITING:
+        return 0;
+    case SDL_WINDOWEVENT:
+        switch (e->window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_ENTER:
+        case SDL_WINDOWEVENT_LEAVE:
+            return 0;
+        default:
+            return 1;
+        }
+    default:
+        return 1;
+    }
+}
+
+struct SdlKey {
+    SDL_Scancode scancode;
+    SDL_Keycode keycode;
+};
+
+// The platform key that the game reads as each Mac key code, found by running every
+// scancode through the game's own translation.
+const std::map<int, SdlKey>& KeysByMacCode()
+{
+    static const std::map<int, SdlKey> keys = [] {
+        std::map<int, SdlKey> m;
+        for (int sc = 1; sc < SDL_NUM_SCANCODES; ++sc) {
+            SDL_Keycode kc = SDL_GetKeyFromScancode(SDL_Scancode(sc));
+            int mac = MacKeyCode(kc, sc);
+            if (mac >= 0 && !m.count(mac))
+                m[mac] = SdlKey {SDL_Scancode(sc), kc};
+        }
+        return m;
+    }();
+    return keys;
+}
+
+Uint16 SdlModifiers(uint32_t mac)
+{
+    Uint16 mod = 0;
+    if (mac & kModShift)
+        mod |= KMOD_LSHIFT;
+    if (mac & kModCommand)
+        mod |= KMOD_LCTRL;
+    if (mac & kModOption)
+        mod |= KMOD_LALT;
+    return mod;
+}
+
+void PushKey(bool down, int macKey, uint32_t modifiers)
+{
+    auto it = KeysByMacCode().find(macKey);
+    ASSERT_NE(it, KeysByMacCode().end()) << "no platform key gives Mac key " << macKey;
+    SDL_Event e {};
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = it->second.scancode;
+    e.key.keysym.sym = it->second.keycode;
+    e.key.keysym.mod = SdlModifiers(modifiers);
+    e.key.windowID = kInjected;
+    SDL_PushEvent(&e);
+}
+
+// Mac key codes of the characters TypeText can type.
+int MacCodeOfChar(char c)
+{
+    static const std::map<char, int> table = {
+        {'a', 0},  {'s', 1},  {'d', 2},  {'f', 3},  {'h', 4},  {'g', 5},  {'z', 6},
+        {'x', 7},  {'c', 8},  {'v', 9},  {'b', 11}, {'q', 12}, {'w', 13}, {'e', 14},
+        {'r', 15}, {'y', 16}, {'t', 17}, {'1', 18}, {'2', 19}, {'3', 20}, {'4', 21},
+        {'6', 22}, {'5', 23}, {'9', 25}, {'7', 26}, {'-', 27}, {'8', 28}, {'0', 29},
+        {'o', 31}, {'u', 32}, {'i', 34}, {'p', 35}, {'l', 37}, {'j', 38}, {'\'', 39},
+        {'k', 40}, {',', 43}, {'n', 45}, {'m', 46}, {'.', 47}, {' ', 49},
+    };
+    if (c >= 'A' && c <= 'Z')
+        c = char(c - 'A' + 'a');
+    auto it = table.find(c);
+    return it == table.end() ? -1 : it->second;
+}
+
+GUI_ButtonText* FindIn(const std::vector<GUI_ButtonBase*>& buttons, const std::string& key)
+{
+    for (GUI_ButtonBase* b : buttons)
+        if (auto* t = dynamic_cast<GUI_ButtonText*>(b))
+            if (t->IsVisible() && t->GetKey() == key)
+                return t;
+    return nullptr;
+}
+
+GUI_ButtonText* FindInWindow(GUI_WindowBase* w, const std::string& key)
+{
+    if (!w->IsVisible())
+        return nullptr;
+    const auto& children = w->Children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        if (GUI_ButtonText* b = FindInWindow(*it, key))
+            return b;
+    return FindIn(w->Buttons(), key);
+}
+
+} // namespace
+
+void HarnessMode::Draw()
+{
+    ++draws;
+    GetD3DEngine()->ClearScreen(0xFF261C22u);
+    GUI_GetWindowManager()->Draw();
+    GUI_GetWindowManager()->DrawFullscreen();
+    GUI_Tooltip::DrawAll();
+}
+
+void HarnessMode::HandleKey(unsigned int key)
+{
+    keys.push_back(key);
+    events.push_back("key:" + std::to_string(key));
+    if (key == kKeyEscape)
+        GUI_GetWindowManager()->CloseTopDialog();
+}
+
+void HarnessMode::ProcessInput() { GUI_GetWindowManager()->ProcessInput(); }
+
+void HarnessMode::CheckClick()
+{
+    ++clicks;
+    events.push_back("click");
+    GUI_GetWindowManager()->CheckClick();
+}
+
+void GameHarness::SetUp()
+{
+    oldCwd_ = fs::current_path();
+    fs::current_path(work.Path());
+    fs::create_directories(work.Path() / "debugdata");
+    fs::create_directories(resources.Path() / "debugdata");
+    fs::copy(fs::path(GameDir()) / "data", resources.Path() / "data",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    SetResourcesFolder(resources.Str());
+    setenv("XDG_CONFIG_HOME", config.Str().c_str(), 1);
+    setenv("AMP_NONINTERACTIVE", "1", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SetClockSource(&clock);
+    SetReportSink(&reports);
+    GUI_GetSounds()->SetBackend(&audio);
+
+    GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
+    BeforeStart();
+    ASSERT_TRUE(StartApplication()) << "the game did not start";
+    SDL_SetEventFilter(KeepInjectedOnly, nullptr);
+    PumpWindowEvents(); // drop what the display sent while the window opened
+    std::srand(12345);
+}
+
+void GameHarness::TearDown()
+{
+    if (HasFailure() || std::getenv("AMP_SAVE_FRAMES"))
+        SaveFailureFrame();
+    for (const AlertRequest& a : reports.alerts)
+        ADD_FAILURE() << "unexpected report \"" << a.title << "\": " << a.message;
+    SetBeforeFlipHook(nullptr);
+    SDL_SetEventFilter(nullptr, nullptr);
+    GUI_GetSounds()->SetBackend(nullptr);
+    SetReportSink(nullptr);
+    SetClockSource(nullptr);
+    SetResourcesFolder("");
+    fs::current_path(oldCwd_);
+}
+
+void GameHarness::Step(int frames, uint32_t msPerFrame)
+{
+    for (int i = 0; i < frames; ++i) {
+        clock.Advance(msPerFrame);
+        PumpWindowEvents();
+        GetGame()->GameProc();
+    }
+}
+
+void GameHarness::WaitFade()
+{
+    for (int i = 0; i < 60 && GUI_GetFader()->IsFading(); ++i)
+        Step();
+    EXPECT_FALSE(GUI_GetFader()->IsFading()) << "the fade never ended";
+}
+
+void GameHarness::MoveMouse(float x, float y)
+{
+    SDL_Event e {};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = int(x);
+    e.motion.y = int(y);
+    e.motion.state = GetInput()->RawLeftButton() ? SDL_BUTTON_LMASK : 0;
+    e.motion.windowID = kInjected;
+    SDL_PushEvent(&e);
+}
+
+void GameHarness::MouseDown(float x, float y)
+{
+    SDL_Event e {};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = SDL_PRESSED;
+    e.button.clicks = 1;
+    e.button.windowID = kInjected;
+    e.button.x = int(x);
+    e.button.y = int(y);
+    SDL_PushEvent(&e);
+}
+
+void GameHarness::MouseUp(float x, float y)
+{
+    SDL_Event e {};
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = SDL_RELEASED;
+    e.button.clicks = 1;
+    e.button.windowID = kInjected;
+    e.button.x = int(x);
+    e.button.y = int(y);
+    SDL_PushEvent(&e);
+}
+
+void GameHarness::Click(float x, float y)
+{
+    MoveMouse(x, y);
+    MouseDown(x, y);
+    Step();
+    MouseUp(x, y);
+    Step();
+}
+
+void GameHarness::Drag(float fromX, float fromY, float toX, float toY, int steps)
+{
+    MoveMouse(fromX, fromY);
+    Step();
+    MouseDown(fromX, fromY);
+    Step();
+    for (int i = 1; i <= steps; ++i) {
+        float t = float(i) / float(steps);
+        MoveMouse(fromX + (toX - fromX) * t, fromY + (toY - fromY) * t);
+        Step();
+    }
+    MouseUp(toX, toY);
+    Step();
+}
+
+void GameHarness::Hover(float x, float y, int frames)
+{
+    MoveMouse(x, y);
+    Step(frames);
+}
+
+void GameHarness::KeyDown(int macKey, uint32_t modifiers) { PushKey(true, macKey, modifiers); }
+
+void GameHarness::KeyUp(int macKey, uint32_t modifiers) { PushKey(false, macKey, modifiers); }
+
+void GameHarness::PressKey(int macKey, uint32_t modifiers)
+{
+    KeyDown(macKey, modifiers);
+    KeyUp(macKey, modifiers);
+    Step();
+}
+
+void GameHarness::TypeText(const std::string& text)
+{
+    for (char c : text) {
+        int code = MacCodeOfChar(c);
+        ASSERT_GE(code, 0) << "cannot type '" << c << "'";
+        PressKey(code, (c >= 'A' && c <= 'Z') ? uint32_t(kModShift) : 0u);
+    }
+}
+
+GUI_ButtonText* GameHarness::FindButton(const std::string& key)
+{
+    GUI_WindowManager* wm = GUI_GetWindowManager();
+    for (const GUI_WindowManager::List* list : {&wm->Modals(), &wm->Fullscreens(), &wm->Windows()})
+        for (auto it = list->rbegin(); it != list->rend(); ++it)
+            if (GUI_ButtonText* b = FindInWindow(*it, key))
+                return b;
+    if (auto* list = dynamic_cast<GUIButtonList*>(GetGame()->GetCurrentMode()))
+        return FindIn(list->Buttons(), key);
+    return nullptr;
+}
+
+bool GameHarness::ClickButton(const std::string& key)
+{
+    GUI_ButtonText* b = FindButton(key);
+    if (!b)
+        return false;
+    Click(b->GetCenterX(), b->GetCenterY());
+    return true;
+}
+
+CInput* GameHarness::Input() { return GetInput(); }
+
+RgbaImage GameHarness::CaptureFrame()
+{
+    RgbaImage image;
+    bool taken = false;
+    SetBeforeFlipHook([&] {
+        if (!taken) {
+            image = ReadBackFrame();
+            taken = true;
+        }
+    });
+    Step();
+    SetBeforeFlipHook(nullptr);
+    return image;
+}
+
+std::vector<AlertRequest> GameHarness::TakeReports()
+{
+    std::vector<AlertRequest> taken;
+    taken.swap(reports.alerts);
+    return taken;
+}
+
+std::string GameHarness::DebugLog() const
+{
+    for (const TempDir* dir : {&work, &resources}) {
+        fs::path p = dir->Path() / "debugdata" / "debug.txt";
+        if (fs::exists(p))
+            return ReadWholeFile(p.string());
+    }
+    return "";
+}
+
+void GameHarness::SaveFailureFrame()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    fs::path dir = oldCwd_ / "test-frames";
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    std::string name = std::string(info->test_suite_name()) + "." + info->name() + ".png";
+    RgbaImage image = CaptureFrame();
+    if (image.width > 0 && WritePng((dir / name).string(), image))
+        std::fprintf(stderr, "frame of the failed test: %s\n", (dir / name).c_str());
+}

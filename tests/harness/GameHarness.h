@@ -1,0 +1,108 @@
+#pragma once
+// The GUI test harness: runs the real Game (real start-up, window and GL context) in a
+// sandbox, with time, input, reports and sounds under the test's control.
+//
+//   class MyScreenTest : public GameHarness {};
+//   TEST_F(MyScreenTest, Opens) {
+//       GUI_MyScreen::Create();
+//       WaitFade();
+//       ClickButton("MYSCREEN_OK");
+//       EXPECT_EQ(GUI_MyScreen::PTheWindow, nullptr);
+//   }
+//
+// When a test fails (or AMP_SAVE_FRAMES is set) its last frame is saved as
+// test-frames/<suite>.<test>.png in the build folder.
+//
+// Each test runs in its own process (the game's singletons are never freed). Tests that
+// use it are labelled "gl" and run under Xvfb.
+#include "port/Clock.h"
+#include "port/sdl/FrameCapture.h"
+#include "shell/GUI_GameModeBase.h"
+#include "shell/Game.h"
+#include "support/RecordingAudio.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class GUI_ButtonBase;
+class GUI_ButtonText;
+class CInput;
+
+// The harness's own first mode, standing in for the main menu: it hands drawing, input
+// and clicks to the window manager and the tool tips, records what it receives, and closes
+// the top dialog on Escape.
+class HarnessMode : public GUI_GameModeBase {
+public:
+    void Draw() override;
+    void HandleKey(unsigned int key) override;
+    void ProcessInput() override;
+    void CheckClick() override;
+    void Activate() override { ++activations; }
+
+    std::vector<unsigned int> keys;   // every key handled, in order
+    std::vector<std::string> events;  // "key:<code>" and "click" in the order received
+    int clicks = 0;
+    int activations = 0;
+    int draws = 0;
+};
+
+class GameHarness : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs before start-up, after the sandbox exists (install objects, write files).
+    virtual void BeforeStart() {}
+
+    // Frames. Each Step advances the clock, pumps the window's events (injected ones
+    // included) and runs one Game::GameProc.
+    void Step(int frames = 1, uint32_t msPerFrame = 33);
+    // Steps until the screen fader is idle (at most 2 s of game time).
+    void WaitFade();
+
+    // Input through the platform's real event path (SDL_PushEvent).
+    void MoveMouse(float x, float y);
+    void MouseDown(float x, float y);
+    void MouseUp(float x, float y);
+    // Move, press, one frame, release, one frame.
+    void Click(float x, float y);
+    void Drag(float fromX, float fromY, float toX, float toY, int steps = 4);
+    // Moves to the point and keeps the mouse still for some frames.
+    void Hover(float x, float y, int frames);
+    // Press and release of a Mac key code, with Mac modifier bits (kModShift, kModCommand).
+    void PressKey(int macKey, uint32_t modifiers = 0);
+    void KeyDown(int macKey, uint32_t modifiers = 0);
+    void KeyUp(int macKey, uint32_t modifiers = 0);
+    // Types letters, digits, space and "-',." (upper case with Shift), one frame each.
+    void TypeText(const std::string& text);
+    // Clicks the centre of the visible text button translated from this key (searched in
+    // the registered windows, top first, and their children). False when none is found.
+    bool ClickButton(const std::string& key);
+    GUI_ButtonText* FindButton(const std::string& key);
+
+    // The input object, for writing the raw state directly.
+    CInput* Input();
+
+    // The next frame as read back just before its flip.
+    RgbaImage CaptureFrame();
+
+    // Reports: a test fails on any report it did not take. TakeReports empties the record.
+    std::vector<AlertRequest> TakeReports();
+    std::string DebugLog() const;
+
+    GManualClock clock {100000};
+    RecordingReportSink reports;
+    RecordingAudioBackend audio;
+    HarnessMode mode;
+    TempDir work;
+    TempDir resources;
+    TempDir config;
+
+private:
+    void SaveFailureFrame();
+    std::filesystem::path oldCwd_;
+};

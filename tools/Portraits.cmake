@@ -1,0 +1,44 @@
+# People's portraits: every line of art/portraits.txt is one person, drawn in four moods by
+# amp_portraitgen as SVG, then rendered like any other picture to
+#   data/bitmaps/<gender>_portraits/<name>/<name>_<mood>.jpg   (128 x 128)
+# The portrait database lists those folders; the renderer finds the pictures by file name.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ART_DIR}/portraits.txt)
+add_executable(amp_portraitgen portraitgen/PortraitGen.cpp)
+
+set(portrait_outputs)
+set(portrait_moods _vsad _sad _neutral _happy)
+amp_read_list(${ART_DIR}/portraits.txt people)
+foreach(entry IN LISTS people)
+  string(REPLACE "|" ";" f "${entry}")
+  list(GET f 0 name)
+  list(GET f 1 gender)
+  if(NOT gender STREQUAL "male" AND NOT gender STREQUAL "female")
+    message(FATAL_ERROR "art/portraits.txt: gender of ${name} must be male or female")
+  endif()
+  set(svg_dir ${ART_WORK}/portraits/${name})
+  set(out_dir ${GAME_DATA}/bitmaps/${gender}_portraits/${name})
+  set(svgs)
+  foreach(mood IN LISTS portrait_moods)
+    list(APPEND svgs ${svg_dir}/${name}${mood}.svg)
+  endforeach()
+  add_custom_command(OUTPUT ${svgs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${svg_dir}
+    COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_portraitgen> ${ART_DIR}/portraits.txt ${name} ${svg_dir}
+    DEPENDS amp_portraitgen ${ART_DIR}/portraits.txt
+    COMMENT "Drawing portraits of ${name}" VERBATIM)
+  foreach(mood IN LISTS portrait_moods)
+    set(svg ${svg_dir}/${name}${mood}.svg)
+    set(png ${svg_dir}/${name}${mood}.png)
+    set(jpg ${out_dir}/${name}${mood}.jpg)
+    add_custom_command(OUTPUT ${jpg}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+      COMMAND ${RSVG_CONVERT} -w 128 -h 128 -f png -o ${png} ${svg}
+      COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_imgconv> ${png} ${jpg}
+      DEPENDS ${svg} amp_imgconv
+      COMMENT "Rendering ${name}${mood}.jpg" VERBATIM)
+    list(APPEND portrait_outputs ${jpg})
+  endforeach()
+endforeach()
+
+add_custom_target(game_portraits ALL DEPENDS ${portrait_outputs})
+add_dependencies(game_data game_portraits)
