@@ -16,6 +16,7 @@
 #include "shell/Game.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/Input.h"
+#include "sim/SIM_Statistics.h"
 
 #include <algorithm>
 
@@ -48,7 +49,11 @@ void GUI_GUI::Open()
 
 void GUI_GUI::StartNewGame()
 {
+    // Closing the hints of the last game must not launch the next hints of their chains
+    // unseen.
+    GUI_HintHelp::HoldChains(true);
     GUI_GetWindowManager()->CloseOnRestart();
+    GUI_HintHelp::HoldChains(false);
     GUI_GetDate()->Initialise();
     GetInput()->LeftMouseUp();
     mode_ = GUIMODE_NORMAL;
@@ -131,6 +136,7 @@ void GUI_GUI::HandleKey(unsigned int key)
 
 void GUI_GUI::CheckClick()
 {
+    SIM_GetStatistics()->ChangeCounter(1, SIM_Statistics::CLICKS);
     if (GUI_GetYearlyReview()->IsActive())
         GUI_GetYearlyReview()->CheckClick(GetInput()->MouseX(), GetInput()->MouseY());
     else
@@ -139,6 +145,7 @@ void GUI_GUI::CheckClick()
 
 void GUI_GUI::CheckRightClick()
 {
+    SIM_GetStatistics()->ChangeCounter(1, SIM_Statistics::CLICKS);
     GUI_GetWindowManager()->CheckRightClick();
 }
 
