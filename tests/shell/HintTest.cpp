@@ -162,3 +162,19 @@ TEST_F(HintTest, TimedHintsFollowTheTurnTheBandAndTheCash)
     GUI_HintHelp::CheckTimedHints();
     EXPECT_EQ(GUI_HintHelp::AllWindows.size(), 2u); // each once only
 }
+
+TEST_F(HintTest, HelpWindowOpensBesideThePointAndStaysOnScreen)
+{
+    GUI_HelpWindow::Create("HINT_TITLE", V2(1000, 700));
+    ASSERT_NE(GUI_HelpWindow::PTheWindow, nullptr);
+    EXPECT_EQ(GUI_HelpWindow::PTheWindow->rect.left, 1000 - 320);
+    EXPECT_EQ(GUI_HelpWindow::PTheWindow->rect.top, 768 - 300); // 580 clamped
+    EXPECT_TRUE(GUI_HelpWindow::PTheWindow->IsModal());
+    GUI_HelpWindow::Create("HINT_TITLE", V2(10, 10)); // replaces the first
+    EXPECT_EQ(GUI_GetWindowManager()->Modals().size(), 1u);
+    EXPECT_EQ(GUI_HelpWindow::PTheWindow->rect.left, 30);
+    Step();
+    GUI_HelpWindow::Close();
+    EXPECT_EQ(GUI_HelpWindow::PTheWindow, nullptr);
+    EXPECT_FALSE(GUI_GetWindowManager()->ModalWindowsActive());
+}
