@@ -4,9 +4,12 @@
 #include "engine/gfx/GDIText.h"
 #include "sim/GAssert.h"
 #include "shell/GUI_Fonts.h"
+#include "shell/GUI_Sounds.h"
+#include "shell/GUI_TabContainer.h"
 #include "shell/GUI_WindowBackground.h"
 #include "shell/GUI_WindowBase.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -45,6 +48,37 @@ void GUI_ButtonText::Draw()
     GDIText::AddChunk(float(rect.left), float(rect.top + GetHeight() / 2 - 8), text_, kBoldFontName, 16,
                       float(GetWidth()), 1, grey, grey, grey);
     GUI_ButtonBase::Draw();
+}
+
+GUI_ButtonTab::GUI_ButtonTab(const char* key, GUI_WindowTab* tab) : GUI_ButtonText(key, nullptr, 0), tab_(tab)
+{
+    if (tab_)
+        tab_->buttons_.push_back(this);
+}
+
+GUI_ButtonTab::~GUI_ButtonTab()
+{
+    if (tab_)
+        tab_->buttons_.erase(std::remove(tab_->buttons_.begin(), tab_->buttons_.end(), this),
+                             tab_->buttons_.end());
+}
+
+void GUI_ButtonTab::Draw()
+{
+    const bool current = tab_ && tab_->IsVisible();
+    GUI_WindowBackground::DrawTabButton(GetRect(), current ? TEX_WINDOW_CLIENT : TEX_WINDOW_SHADOW, 20.0f,
+                                        flipped_);
+    const int shade = current ? 255 : 192;
+    GDIText::AddChunk(float(rect.left), float(rect.top + GetHeight() / 2 - 7), GetText(), kBoldFontName, 16,
+                      float(GetWidth()), 1, shade, shade, shade);
+    GUI_ButtonBase::Draw();
+}
+
+void GUI_ButtonTab::Click()
+{
+    GUI_GetSounds()->PlaySound(GUI_Sounds::SOUND_CLICK);
+    if (tab_)
+        tab_->Activate();
 }
 
 GUI_IconButton::GUI_IconButton(const char* texture, GUI_Callback callback, intptr_t argument)

@@ -25,6 +25,26 @@ private:
     SmartTexture highlight_;
 };
 
+class GUI_WindowTab;
+
+// Switches a tab container to one of its pages; drawn as a tab, bright while its page is
+// the one shown.
+class GUI_ButtonTab : public GUI_ButtonText {
+public:
+    // The page is not owned; when it is deleted first the button shows nothing.
+    GUI_ButtonTab(const char* key, GUI_WindowTab* tab);
+    ~GUI_ButtonTab() override;
+    void Draw() override;
+    // The click sound, then the page is activated, whether the button is enabled or not.
+    void Click() override;
+    GUI_WindowTab* GetTab() const { return tab_; }
+
+private:
+    friend class GUI_WindowTab;
+    GUI_WindowTab* tab_ = nullptr;
+    bool flipped_ = false;
+};
+
 // A picture button: one sprite normally, another under the mouse.
 class GUI_IconButton : public GUI_ButtonBase {
 public:

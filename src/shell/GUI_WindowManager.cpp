@@ -1,6 +1,7 @@
 #include "shell/GUI_WindowManager.h"
 
 #include "engine/gfx/GDIText.h"
+#include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_WindowBase.h"
 #include "shell/Input.h"
@@ -157,6 +158,19 @@ void GUI_WindowManager::DrawFullscreen()
     for (GUI_WindowBase* w : snapshot)
         if (Contains(fullscreens_, w))
             w->Draw();
+    if (fullscreens_.empty())
+        return;
+    // What may be clicked over a full screen is drawn over it too: the hint pop-ups, then
+    // every other modal window (the confirm dialog, messages), bottom up.
+    GUI_HintHelp::DrawAll();
+    const List modals = modals_;
+    for (GUI_WindowBase* w : modals) {
+        const bool hint = std::find(GUI_HintHelp::AllWindows.begin(), GUI_HintHelp::AllWindows.end(), w) !=
+                          GUI_HintHelp::AllWindows.end();
+        if (!hint && Contains(modals_, w) && !Contains(fullscreens_, w))
+            w->Draw();
+    }
+    GDIText::RenderChunks(-1);
 }
 
 void GUI_WindowManager::ProcessInput()
@@ -175,6 +189,8 @@ bool GUI_WindowManager::CheckClick()
     float x = GetInput()->MouseX();
     float y = GetInput()->MouseY();
     auto offer = [x, y](GUI_WindowBase* w) { return w->CheckClick(x, y); };
+    if (GUI_HintHelp::IsActive() && GUI_HintHelp::CheckClickAll())
+        return true;
     for (const List* list : {&modals_, &fullscreens_}) {
         if (list->empty())
             continue;

@@ -15,7 +15,10 @@
 #include "port/sdl/PortWindow.h"
 #include "shell/GUI_Cursor.h"
 #include "shell/GUI_GameModeBase.h"
-#include "shell/GUI_NoMenuScreen.h"
+#include "menus/GUI_LoadingScreen.h"
+#include "menus/GUI_MenuCredits.h"
+#include "menus/GUI_MenuMain.h"
+#include "shell/GUI_GUI.h"
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/GUI_WindowBackground.h"
@@ -47,25 +50,6 @@ Game::LoadingDrawer& LoadingDrawerSlot()
 int ReadDisplaySetting(const char* section, const char* key, int defaultValue)
 {
     return GetPrivateProfileInt(section, key, defaultValue, kConfigFile);
-}
-
-// The plain loading bar drawn until the loading screen is built.
-void DrawPlainLoadingBar(float fraction)
-{
-    D3DEngine* d3d = GetD3DEngine();
-    d3d->BeginRender();
-    d3d->ClearScreen();
-    float w = D3DEngine::W * 0.5f;
-    float x = (D3DEngine::W - w) / 2.0f;
-    float y = D3DEngine::H * 0.75f;
-    tagRECT frame, bar;
-    SetRect(&frame, int(x) - 2, int(y) - 2, int(x + w) + 2, int(y) + 14);
-    SetRect(&bar, int(x), int(y), int(x + w * fraction), int(y) + 12);
-    d3d->SetTexture(0, 0);
-    d3d->FrameRect(frame, 0xFF40B0C0u);
-    d3d->FillRect(bar, 0xFF30A0F0u);
-    d3d->EndRender();
-    d3d->Flip();
 }
 
 } // namespace
@@ -110,11 +94,7 @@ bool Game::InitApp()
     return true;
 }
 
-void Game::OpenInGameScreen()
-{
-    GUI_GetTextureCache()->Initialise();
-    GUI_WindowBackground::Open();
-}
+void Game::OpenInGameScreen() { GUI_GetGUI()->Open(); }
 
 void Game::InitDirectories()
 {
@@ -195,7 +175,7 @@ void Game::DrawLoadingScreen(float fraction)
     if (LoadingDrawerSlot())
         LoadingDrawerSlot()(fraction);
     else
-        DrawPlainLoadingBar(fraction);
+        GUI_GetLoadingScreen()->Draw(fraction);
 }
 
 GUI_GameModeBase* Game::GetModeObject(int mode) const
@@ -206,7 +186,11 @@ GUI_GameModeBase* Game::GetModeObject(int mode) const
         return modeOverrides_[mode];
     switch (mode) {
     case MODE_MAINMENU:
-        return GUI_GetNoMenuScreen();
+        return GUI_GetMenuMain();
+    case MODE_CREDITS:
+        return GUI_GetMenuCredits();
+    case MODE_GUI:
+        return GUI_GetGUI();
     default:
         return nullptr; // not built yet
     }
@@ -267,7 +251,9 @@ void Game::CheckClick()
 
 void Game::CheckRightClick()
 {
-    // Only the in-game screen takes right clicks; it is not built yet.
+    // Only the in-game screen takes right clicks.
+    if (currentMode_ == GUI_GetGUI())
+        GUI_GetGUI()->CheckRightClick();
 }
 
 void Game::MouseWheelUp()
@@ -301,6 +287,7 @@ void Game::SwitchMode(intptr_t mode)
 void Game::StartNewGame()
 {
     SIM_GetSim()->Reset();
+    GUI_GetGUI()->StartNewGame();
     SetGameMode(MODE_GUI);
     gameInProgress_ = true;
 }
@@ -340,6 +327,7 @@ void Game::ReleaseResources()
     if (released_)
         return;
     released_ = true;
+    GUI_GetGUI()->Close();
     SIM_GetSim()->Close();
     GetD3DEngine()->Release();
     GetDebug()->Shutdown();

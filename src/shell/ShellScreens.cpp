@@ -3,6 +3,8 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "shell/GUI_HintHelp.h"
+#include "shell/GUI_Message.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
@@ -89,5 +91,17 @@ void ShellScreens::SetMouseSpeed(float speed) { GetInput()->SetMouseSpeed(speed)
 void ShellScreens::PlaySound(const std::string& path) { GUI_GetSounds()->PlaySound(path.c_str(), false); }
 
 void ShellScreens::PlaySoundId(int id) { GUI_GetSounds()->PlaySound(GUI_Sounds::SOUNDID(id)); }
+
+void ShellScreens::StopMusic() { GUI_GetSounds()->StopMusic(); }
+
+bool ShellScreens::LaunchHint(const std::string& key) { return GUI_HintHelp::Launch(key); }
+
+void ShellScreens::CheckTimedHints() { GUI_HintHelp::CheckTimedHints(); }
+
+void ShellScreens::ShowTextureMessage(const std::string& texture, const std::string& text,
+                                      const std::string& title)
+{
+    GUI_TextureMessage::Create(texture, text, title);
+}
 
 void ShellScreens::DrawLoadingScreen(float fraction) { GetGame()->DrawLoadingScreen(fraction); }

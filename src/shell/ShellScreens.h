@@ -20,6 +20,11 @@ public:
 
     void PlaySound(const std::string& path) override;
     void PlaySoundId(int id) override;
+    void StopMusic() override;
+    bool LaunchHint(const std::string& key) override;
+    void CheckTimedHints() override;
+    void ShowTextureMessage(const std::string& texture, const std::string& text,
+                            const std::string& title) override;
 
     void DrawLoadingScreen(float fraction) override;
 };

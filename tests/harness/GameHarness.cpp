@@ -147,14 +147,6 @@ GUI_ButtonText* FindInWindow(GUI_WindowBase* w, const std::string& key)
 
 } // namespace
 
-int RecordingAudioBackend::Count(const std::string& path) const
-{
-    int n = 0;
-    for (const Played& p : played)
-        n += p.path == path;
-    return n;
-}
-
 void HarnessMode::Draw()
 {
     ++draws;

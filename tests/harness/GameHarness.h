@@ -17,9 +17,9 @@
 // use it are labelled "gl" and run under Xvfb.
 #include "port/Clock.h"
 #include "port/sdl/FrameCapture.h"
-#include "shell/AudioBackend.h"
 #include "shell/GUI_GameModeBase.h"
 #include "shell/Game.h"
+#include "support/RecordingAudio.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,23 +31,6 @@
 class GUI_ButtonBase;
 class GUI_ButtonText;
 class CInput;
-
-// Records every sound the game plays instead of playing it.
-class RecordingAudioBackend : public AudioBackend {
-public:
-    struct Played {
-        std::string path;
-        bool loop;
-    };
-    int PlaySound(const std::string& path, bool loop) override
-    {
-        played.push_back({path, loop});
-        return int(played.size());
-    }
-    // How many times the file was played.
-    int Count(const std::string& path) const;
-    std::vector<Played> played;
-};
 
 // The harness's own first mode, standing in for the main menu: it hands drawing, input
 // and clicks to the window manager and the tool tips, records what it receives, and closes

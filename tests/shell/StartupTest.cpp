@@ -5,6 +5,8 @@
 #include "engine/LibTextEngine.h"
 #include "engine/PrivateProfile.h"
 #include "engine/gfx/D3DEngine.h"
+#include "menus/GUI_MenuMain.h"
+#include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/Game.h"
@@ -181,20 +183,24 @@ protected:
 };
 } // namespace
 
-TEST_F(FirstScreenTest, WithoutAMainMenuANoticeShowsAndEscapeQuits)
+TEST_F(FirstScreenTest, TheMainMenuComesFirstAndEscapeAsksBeforeQuitting)
 {
-    EXPECT_NE(GetGame()->GetCurrentMode(), &mode);
+    EXPECT_EQ(GetGame()->GetCurrentMode(), GUI_GetMenuMain());
+    WaitFade();
     RgbaImage frame = CaptureFrame();
     ASSERT_EQ(frame.width, 1024);
-    // Some text is drawn across the middle of the screen.
+    // The button column is drawn across the middle of the screen.
     int lit = 0;
     for (int x = 0; x < 1024; ++x)
         for (int y = 330; y < 420; ++y)
             lit += (frame.At(x, y) & 0xFF) > 150;
     EXPECT_GT(lit, 100);
     PressKey(kKeyEscape);
-    EXPECT_FALSE(BActive);
-    EXPECT_TRUE(GetGame()->IsReleased());
+    EXPECT_NE(GUI_ConfirmDialog::PTheWindow, nullptr);
+    EXPECT_TRUE(BActive);
+    PressKey(kKeyEscape); // answers no
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
+    EXPECT_FALSE(GetGame()->IsReleased());
 }
 
 namespace {

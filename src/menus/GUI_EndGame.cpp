@@ -1,0 +1,3 @@
+#include "menus/GUI_EndGame.h"
+
+bool GUI_EndGame::BActive = false;

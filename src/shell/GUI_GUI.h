@@ -1,0 +1,57 @@
+#pragma once
+// The in-game screen (game mode 8): draws the scene, every window through the window
+// manager, the tutorial marker and the tool tips, routes keys, clicks and per-frame input,
+// owns the animation throttle, and opens the GUI's shared resources at start-up.
+#include "engine/GTimer.h"
+#include "shell/GUI_GameModeBase.h"
+
+#include <vector>
+
+class GUI_WindowBase;
+
+class GUI_GUI : public GUI_GameModeBase {
+public:
+    enum GUIMODE { GUIMODE_NORMAL = 0 };
+
+    GUI_GUI();
+    ~GUI_GUI() override;
+
+    void Draw() override;
+    void HandleKey(unsigned int key) override;
+    void ProcessInput() override;
+    void CheckClick() override;
+    virtual void CheckRightClick();
+
+    void Open();
+    void Close() { open_ = false; }
+    bool IsOpen() const { return open_; }
+    void StartNewGame();
+    void SetMode(GUIMODE mode) { mode_ = mode; }
+    void LeftMouseUp() {}
+
+    // The windows that hold the keyboard form a stack: the newest gets every key, and when
+    // it goes the one under it has the keys again. Setting a window puts it on top.
+    // Windows leave the stack with RemoveInputHandler or when they are destroyed;
+    // SetInputHandler(nullptr) changes nothing, since it cannot tell which window let go.
+    void SetInputHandler(GUI_WindowBase* window);
+    void RemoveInputHandler(GUI_WindowBase* window);
+    GUI_WindowBase* GetInputHandler() const;
+
+    // Animations multiply their per-frame steps by this (at most 3).
+    float GetRenderThrottle() const { return throttle_; }
+
+    static const char* BoldFontName() { return "Verdana bold"; }
+    static const char* LCDFontName() { return "LCD Bold"; }
+
+private:
+    void DrawAfterWork();
+    static void ForgetWindow(GUI_WindowBase* window);
+
+    bool open_ = false;
+    GTimer frameTimer_;
+    float throttle_ = 1.0f;
+    int mode_ = GUIMODE_NORMAL;
+    std::vector<GUI_WindowBase*> inputHandlers_;
+};
+
+GUI_GUI* GUI_GetGUI();

@@ -1,0 +1,152 @@
+// The main menu, the credits and the loading screen through the real game.
+#include "harness/GameHarness.h"
+#include "menus/GUI_LoadingScreen.h"
+#include "menus/GUI_MenuCredits.h"
+#include "menus/GUI_MenuMain.h"
+#include "shell/GUI_ButtonTypes.h"
+#include "shell/GUI_ConfirmDialog.h"
+#include "shell/GUI_ScreenFader.h"
+
+#include <filesystem>
+
+namespace {
+
+class MainMenuTest : public GameHarness {
+protected:
+    // The real main menu instead of the harness's own first mode.
+    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+    GUI_MenuMain* Menu() { return GUI_GetMenuMain(); }
+    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
+};
+
+TEST_F(MainMenuTest, StartsIntoTheMenuWithMusicAndSevenButtons)
+{
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+    EXPECT_EQ(Menu()->Buttons().size(), 7u);
+    EXPECT_EQ(audio.Count("data/sounds/music/titlemusic.ogg"), 1);
+    // Buttons 180 x 25 in a column from the screen's middle, 35 apart.
+    GUI_ButtonBase* start = Menu()->Buttons()[0];
+    EXPECT_EQ(start->rect.left, 1024 / 2 - 90);
+    EXPECT_EQ(start->rect.top, 768 / 2 - 125);
+    EXPECT_EQ(Menu()->Buttons()[6]->rect.top, 768 / 2 - 125 + 6 * 35);
+    // Activating again does not double them.
+    Game::SwitchMode(Game::MODE_MAINMENU);
+    EXPECT_EQ(Menu()->Buttons().size(), 7u);
+}
+
+TEST_F(MainMenuTest, SaveAndResumeAreHiddenWithoutAGameFromTheFirstFrame)
+{
+    Game::SwitchMode(Game::MODE_MAINMENU); // activation, no frame drawn since
+    EXPECT_FALSE(Menu()->GetSaveButton()->IsVisible());
+    EXPECT_FALSE(Menu()->GetResumeButton()->GetEnabled());
+    ClickCentre(Menu()->GetResumeButton());
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+    GUI_MenuMain::Resume(0); // even called directly, nothing to resume
+    GUI_MenuMain::SaveGame(0);
+    EXPECT_FALSE(GUI_GetFader()->IsFading());
+
+    GetGame()->SetGameInProgress(true);
+    Step();
+    EXPECT_TRUE(Menu()->GetSaveButton()->IsVisible());
+    EXPECT_TRUE(Menu()->GetResumeButton()->GetEnabled());
+    GetGame()->SetGameInProgress(false);
+}
+
+TEST_F(MainMenuTest, ResumeReturnsToTheGameInProgress)
+{
+    WaitFade();
+    GetGame()->SetGameInProgress(true);
+    Step();
+    ClickCentre(Menu()->GetResumeButton());
+    WaitFade();
+    EXPECT_NE(GetGame()->GetCurrentMode(), Menu());
+    GetGame()->SetGameInProgress(false);
+}
+
+TEST_F(MainMenuTest, QuitAsksFirstWithTranslatedTexts)
+{
+    WaitFade();
+    ASSERT_TRUE(ClickButton("MENU_QUITGAME") || (PressKey(53), true));
+    Step();
+    ASSERT_NE(GUI_ConfirmDialog::PTheWindow, nullptr);
+    EXPECT_NE(GUI_ConfirmDialog::PTheWindow->GetText().find("not saved"), std::string::npos);
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow->GetTitle(), "Quit Amplivance?");
+    // While it is up, the menu's own buttons take no click.
+    ClickCentre(Menu()->GetStartButton());
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+    // Escape answers no.
+    PressKey(53);
+    Step();
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
+    EXPECT_TRUE(BActive);
+    // Cancel answers no too; OK quits.
+    PressKey(53);
+    Step();
+    ClickCentre(GUI_ConfirmDialog::PTheWindow->GetCancelButton());
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
+    PressKey(53);
+    Step();
+    ClickCentre(GUI_ConfirmDialog::PTheWindow->GetOKButton());
+    EXPECT_FALSE(BActive);
+}
+
+TEST_F(MainMenuTest, CreditsAndBack)
+{
+    WaitFade();
+    ClickCentre(Menu()->Buttons()[6]);
+    WaitFade();
+    ASSERT_EQ(GetGame()->GetCurrentMode(), GUI_GetMenuCredits());
+    EXPECT_EQ(GUI_GetMenuCredits()->GetMainMenuButton()->rect.left, 1024 - 220);
+    PressKey(12); // another key: nothing
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), GUI_GetMenuCredits());
+    for (int key : {53, 36}) {
+        PressKey(key);
+        WaitFade();
+        EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+        Game::SwitchMode(Game::MODE_CREDITS);
+    }
+    ClickCentre(GUI_GetMenuCredits()->GetMainMenuButton());
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+}
+
+TEST_F(MainMenuTest, ScreenshotOfTheMainMenu)
+{
+    WaitFade();
+    Step(5);
+    RgbaImage frame = CaptureFrame();
+    ASSERT_EQ(frame.width, 1024);
+    ASSERT_EQ(frame.height, 768);
+    const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
+    std::filesystem::create_directories(out);
+    EXPECT_TRUE(WritePng((out / "main_menu.png").string(), frame));
+    // The background is drawn (not black) and the buttons' column is not the background.
+    EXPECT_NE(frame.At(20, 700) & 0xFFFFFF, 0u);
+}
+
+TEST_F(MainMenuTest, LoadingBarAtNothingAndAtAll)
+{
+    WaitFade();
+    RgbaImage empty, full;
+    SetBeforeFlipHook([&] { empty = ReadBackFrame(); });
+    GUI_GetLoadingScreen()->Draw(0.0f);
+    SetBeforeFlipHook([&] { full = ReadBackFrame(); });
+    GUI_GetLoadingScreen()->Draw(1.0f);
+    SetBeforeFlipHook(nullptr);
+    const tagRECT f = GUI_GetLoadingScreen()->GetFrame();
+    EXPECT_EQ(f.left, 512 - 140);
+    EXPECT_EQ(f.top, 768 - 35);
+    const int y = (f.top + f.bottom) / 2;
+    for (int x : {f.left + 5, 512, f.right - 5}) {
+        // At 0 the inside is the background; at 1 the bar covers it all.
+        EXPECT_NE(empty.At(x, y), full.At(x, y)) << x;
+    }
+    EXPECT_EQ(full.At(f.left, f.top) & 0xFFFFFF, 0xFFFFFFu); // the white frame
+    EXPECT_EQ(empty.At(f.left, f.top) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+} // namespace
