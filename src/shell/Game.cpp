@@ -26,6 +26,7 @@
 #include "shell/ShellScreens.h"
 #include "shell/WinMain.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
 
 #include <cstdlib>
 
@@ -290,6 +291,7 @@ void Game::StartNewGame()
     GUI_GetGUI()->StartNewGame();
     SetGameMode(MODE_GUI);
     gameInProgress_ = true;
+    SIM_GetStatistics()->StartTimer();
 }
 
 void Game::Quit() { BActive = false; }

@@ -11,7 +11,9 @@
 #include "shell/GUI_TextureCache.h"
 #include "shell/Game.h"
 #include "shell/WinMain.h"
+#include "shell/GUI_GUI.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
 
 #include <filesystem>
 
@@ -142,6 +144,15 @@ TEST_F(StartupTest, SecondSwitchWithinOneFadeReplacesTheFirst)
     EXPECT_EQ(credits.activations, 1);
     GetGame()->SetModeObject(Game::MODE_LOAD, nullptr);
     GetGame()->SetModeObject(Game::MODE_CREDITS, nullptr);
+}
+
+TEST_F(StartupTest, NewGameGoesInGameAndStartsThePlayClock)
+{
+    GetGame()->StartNewGame();
+    EXPECT_TRUE(GetGame()->GetGameInProgress());
+    EXPECT_FALSE(SIM_GetStatistics()->GetTimer().IsPaused());
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), GUI_GetGUI());
 }
 
 TEST_F(StartupTest, ClicksDuringAFadeOutReachNoScreen)

@@ -12,13 +12,29 @@ int MixerVolume(float volume)
     return int(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME + 0.5f);
 }
 
+// Plays silently from now on: the chosen driver, even one named in the environment,
+// gives way to SDL's dummy driver.
+bool StartDummyDriver()
+{
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
 bool StartAudioSubsystem()
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
         return true;
-    // No sound device (a build server): play silently through SDL's dummy driver.
-    SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    // No sound driver (a build server): play silently.
+    return StartDummyDriver();
+}
+
+bool OpenMixer() { return Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0; }
+
+// A driver that starts but has no device to open (no sound card): play silently.
+bool OpenMixerOnDummyDriver()
+{
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return StartDummyDriver() && OpenMixer();
 }
 
 } // namespace
@@ -55,7 +71,7 @@ AudioResult AudioMixer::Open(int channels)
         audioSubsystem_ = true;
     }
     Mix_Init(MIX_INIT_OGG);
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0)
+    if (!OpenMixer() && !OpenMixerOnDummyDriver())
         return Fail(AudioResult::InitFailed);
     channels_ = std::max(1, channels);
     Mix_AllocateChannels(channels_);

@@ -150,3 +150,20 @@ TEST_F(AudioMixerTest, MusicPausesAndANewStreamReplacesTheOld)
 }
 
 } // namespace
+
+namespace {
+
+// A driver that starts but whose device cannot be opened (the disk driver writing into a
+// folder that does not exist, as a machine without a sound card): the game goes on
+// silently on the dummy driver.
+TEST(AudioMixerFallbackTest, ADeviceThatCannotOpenFallsBackToTheDummyDriver)
+{
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/nonexistent-folder/amplivance-audio.raw", 1);
+    AudioMixer mixer;
+    EXPECT_EQ(mixer.Open(8), AudioResult::Ok) << mixer.LastErrorDetail();
+    EXPECT_TRUE(mixer.IsOpen());
+    EXPECT_EQ(mixer.DriverName(), "dummy");
+}
+
+} // namespace
