@@ -264,19 +264,7 @@ void GDIText::RenderChunks(int limit)
 void GDITextCache::Add(float x, float y, const char* text, const char* fontName, int size, float width, int align,
                        int r, int g, int b)
 {
-    auto chunk = std::make_unique<GDITextChunk>();
-    chunk->text = text ? text : "";
-    chunk->x = x;
-    chunk->y = y;
-    chunk->width = width;
-    if (fontName)
-        chunk->fontName = fontName;
-    chunk->size = size;
-    chunk->align = align;
-    chunk->red = r;
-    chunk->green = g;
-    chunk->blue = b;
-    chunks_.push_back(std::move(chunk));
+    chunks_.push_back(GDIText::MakeChunk(x, y, text, fontName, size, width, align, r, g, b, false));
 }
 
 void GDITextCache::AddChunk(GDITextChunk* chunk)

@@ -95,11 +95,13 @@ public:
     static int GetCharacterLimit() { return CharacterLimit; }
     static int GetCharacterCount() { return CharacterCount; }
 
-private:
-    static int Walk(float x, float y, const char* text, float wrap, bool draw, int maxChars, int* lines);
+    // One chunk record; the chunk queue and the static text cache both build them.
     static std::unique_ptr<GDITextChunk> MakeChunk(float x, float y, const char* text, const char* fontName,
                                                    int size, float width, int align, int r, int g, int b,
                                                    bool italic);
+
+private:
+    static int Walk(float x, float y, const char* text, float wrap, bool draw, int maxChars, int* lines);
 
     static GDIFont* PCurrentFont;
     static std::list<std::unique_ptr<GDIFont>> Fonts;
