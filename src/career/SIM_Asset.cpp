@@ -28,6 +28,14 @@ void SIM_Asset::ProcessAll()
 {
 }
 
+SIM_Asset* SIM_Asset::GetByName(const std::string& n)
+{
+    for (SIM_Asset* a : All)
+        if (a->name == n)
+            return a;
+    return nullptr;
+}
+
 SIM_Asset* SIM_Asset::GetOwnedByName(const std::string& n)
 {
     for (SIM_Asset* a : All)

@@ -19,6 +19,8 @@ public:
     static void Open();
     static void Close();
     static void ProcessAll();
+    // The first asset of the catalogue with that name, or none.
+    static SIM_Asset* GetByName(const std::string& name);
     // The owned asset of that name, or none.
     static SIM_Asset* GetOwnedByName(const std::string& name);
 

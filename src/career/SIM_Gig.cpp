@@ -22,3 +22,8 @@ int SIM_Gig::DaysTillNextGig()
 {
     return -1;
 }
+
+bool SIM_Gig::GigTonight()
+{
+    return DaysTillNextGig() == 0;
+}

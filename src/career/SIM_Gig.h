@@ -11,4 +11,6 @@ public:
     static void CheckForPostits();
     // Days until the next booked gig; -1 when none is booked.
     static int DaysTillNextGig();
+    // Whether a booked gig is dated today.
+    static bool GigTonight();
 };

@@ -9,3 +9,8 @@ void SIM_RehearsalVenue::Open()
 void SIM_RehearsalVenue::Close()
 {
 }
+
+float SIM_RehearsalVenue::GetMotivation(SIM_Musician*) const
+{
+    return 0.0f;
+}

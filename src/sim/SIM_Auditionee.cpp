@@ -2,8 +2,16 @@
 
 #include "engine/CSpreadsheet.h"
 #include "engine/GRandom.h"
+#include "career/SIM_Asset.h"
+#include "career/SIM_SongElement.h"
 #include "sim/GAssert.h"
+#include "sim/SIM_Band.h"
+#include "sim/SIM_Musician.h"
 #include "sim/SIM_Names.h"
+#include "sim/SIM_Personality.h"
+#include "sim/SIM_PortraitDatabase.h"
+
+#include <algorithm>
 
 std::list<std::unique_ptr<SIM_Auditionee>> SIM_Auditionee::Available;
 std::vector<SIM_Auditionee*> SIM_Auditionee::Potentials;
@@ -88,4 +96,35 @@ SIM_Auditionee* SIM_Auditionee::ChooseRandomly(int instrument)
 void SIM_Auditionee::Remove(SIM_Auditionee* row)
 {
     Available.remove_if([row](const std::unique_ptr<SIM_Auditionee>& r) { return r.get() == row; });
+}
+
+SIM_Musician* SIM_Auditionee::CreateFromAvailable(INSTRUMENT instrument)
+{
+    SIM_Auditionee* row = ChooseRandomly(instrument);
+    if (!row)
+        return nullptr;
+    const bool female = row->gender == SIM_GENDER_FEMALE;
+    SIM_PortraitDatabase* portraits = SIM_GetPortraits();
+    row->portrait = female ? portraits->GetFemalePortrait() : portraits->GetMalePortrait();
+    portraits->MakeUsed(row->portrait);
+
+    auto* musician = new SIM_Musician;
+    musician->SetInstrument(static_cast<INSTRUMENT>(row->instrument));
+    musician->SetGender(female ? SIM_GENDER_FEMALE : SIM_GENDER_MALE, row->portrait);
+    musician->SetName(row->forename, row->surname);
+    for (const std::string& name : row->personalities) {
+        SIM_Personality* personality = SIM_Personality::GetByName(name);
+        GAssert(personality != nullptr, __FILE__, __LINE__);
+        if (personality)
+            musician->AddPersonality(personality);
+    }
+    musician->SetSongElement(SIM_SongElement::GetByName(row->songElement));
+    const float musicianship = std::max(SIM_GetBand()->GetValue("band_musicianship"), 0.1f);
+    musician->SetAbility(row->abilityFactor * musicianship, row->potential);
+    SIM_Asset* possession = SIM_Asset::GetByName(row->possession);
+    GAssert(possession != nullptr, __FILE__, __LINE__);
+    if (possession)
+        musician->AddPossesion(possession);
+    Remove(row);
+    return musician;
 }

@@ -2,10 +2,14 @@
 // The candidates the auditions offer: one row of "data/simulation/auditionees.csv" each,
 // with the instrument, gender, song element, ability factor, possession and personalities
 // it fixes, and the names drawn for it when the row is read.
+#include "sim/SIM_InstrumentType.h"
+
 #include <list>
 #include <memory>
 #include <string>
 #include <vector>
+
+class SIM_Musician;
 
 class SIM_Auditionee {
 public:
@@ -24,6 +28,12 @@ public:
     // read again first. Null after an assertion when the file has no row of it at all.
     // The row stays owned by Available.
     static SIM_Auditionee* ChooseRandomly(int instrument);
+    // A new candidate (owned by the caller) from a random row of that instrument: names,
+    // gender, a portrait from the database, the row's known personalities, song element,
+    // ability and possession. The row is used up. The song element and the possession are
+    // looked up by name now, in the tables as they are when the candidate is made. Null
+    // after an assertion when the file has no row of that instrument.
+    static SIM_Musician* CreateFromAvailable(INSTRUMENT instrument);
     // Deletes one row (it leaves Available).
     static void Remove(SIM_Auditionee* row);
 

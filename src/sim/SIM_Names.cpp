@@ -5,6 +5,7 @@
 #include "engine/GRandom.h"
 #include "engine/IniLoader.h"
 #include "sim/GAssert.h"
+#include "sim/SIM_Riza.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ constexpr int kForenameRetries = 64;
 // The player character's forename, which no one else in the band should share.
 std::string PlayerForename()
 {
-    return {};
+    return SIM_GetRiza()->GetForeName();
 }
 }
 

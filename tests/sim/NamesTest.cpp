@@ -3,6 +3,7 @@
 #include "sim/RecordingScreens.h"
 #include "sim/SIM_Names.h"
 #include "sim/SIM_Quote.h"
+#include "sim/SIM_Riza.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -78,6 +79,18 @@ TEST_F(NamesTest, AForenameDrawCanAvoidOneName)
               (std::set<std::string> {"Abel", "Carl"}));
     // A list of only that name cannot avoid it; the draw ends and gives it.
     EXPECT_EQ(SIM_Names::GetForename(1, std::string("Cora")), "Cora");
+}
+
+TEST_F(NamesTest, AForenameDrawWithTheFlagAvoidsThePlayerCharactersForename)
+{
+    WriteNames("#,Abel\n#,Bruno\n#,Carl\n", "#,Cora\n", "#,Ellery\n");
+    SIM_Names::Open();
+    const std::string forename = SIM_GetRiza()->GetForeName(), surname = SIM_GetRiza()->GetSurName();
+    SIM_GetRiza()->SetName("Bruno", "Vale");
+    EXPECT_EQ(Draws(100, [] { return SIM_Names::GetForename(0, true); }), (std::set<std::string> {"Abel", "Carl"}));
+    EXPECT_EQ(Draws(60, [] { return SIM_Names::GetForename(0, false); }),
+              (std::set<std::string> {"Abel", "Bruno", "Carl"}));
+    SIM_GetRiza()->SetName(forename, surname);
 }
 
 TEST_F(NamesTest, EmptyOrMissingNameFilesDrawEmptyNamesAfterAnError)
