@@ -183,9 +183,8 @@ void SIM_Band::AddMusician(SIM_Musician* musician)
                                GV("RS_NEWMEMBER_INSPIRATION_DEG"), "new musician");
     if (musician->HasPersonality("imaginitive")) {
         // Lasts as long as the musician stays; the musician keeps it.
-        auto* effect = new SIM_Effect(GV("RS_IMAGINITIVE_INSPIRATION_BOOST"), 1.0f, "imaginitive", true);
+        SIM_Effect* effect = musician->AddPermanentEffect(GV("RS_IMAGINITIVE_INSPIRATION_BOOST"), "imaginitive");
         SIM_GetRiza()->ApplyRawEffect(effect, "inspiration");
-        musician->AddPermanentEffect(effect);
     }
     SIM_GetPortraits()->MakeUsed(musician->GetPortraitTexture());
 

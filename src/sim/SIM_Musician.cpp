@@ -98,10 +98,9 @@ SIM_Musician::~SIM_Musician()
     const std::vector<SIM_Relationship*> mine = relationships;
     for (SIM_Relationship* r : mine)
         delete r; // takes itself off both musicians' lists
-    for (SIM_Effect* e : permanentEffects)
-        if (OwnsEffect(e))
-            delete e;
-    permanentEffects.clear();
+    const std::vector<SIM_Effect*> effects = permanentEffects;
+    for (SIM_Effect* e : effects)
+        delete e; // takes itself off permanentEffects
     delete commenter;
     delete rehearsalData;
     SIM_GetScreens()->MusicianDeleted(this);
@@ -364,24 +363,37 @@ float SIM_Musician::GetRelationshipEffect() const
 
 // ---- permanent effects ----
 
-void SIM_Musician::AddPermanentEffect(SIM_Effect* effect)
+// A musician's permanent effect. It can be deleted by others too (the attribute holding it
+// is thrown away, or it is negligible at the daily clear-out); its musician must then stop
+// pointing at it.
+class SIM_PermanentEffect : public SIM_Effect {
+public:
+    SIM_PermanentEffect(SIM_Musician* owner, float value, const std::string& debugName)
+        : SIM_Effect(value, 1.0f, debugName, true), musician(owner)
+    {
+    }
+    ~SIM_PermanentEffect() override { musician->ForgetPermanentEffect(this); }
+
+private:
+    SIM_Musician* musician;
+};
+
+SIM_Effect* SIM_Musician::AddPermanentEffect(float value, const std::string& debugName)
 {
-    if (effect)
-        permanentEffects.push_back(effect);
+    auto* effect = new SIM_PermanentEffect(this, value, debugName);
+    permanentEffects.push_back(effect);
+    return effect;
 }
 
-bool SIM_Musician::OwnsEffect(const SIM_Effect* effect) const
+void SIM_Musician::ForgetPermanentEffect(const SIM_Effect* effect)
 {
-    // An attribute that is thrown away deletes the effects it holds; only those still
-    // alive are ours to touch.
-    return std::find(SIM_Effect::All.begin(), SIM_Effect::All.end(), effect) != SIM_Effect::All.end();
+    Erase(permanentEffects, effect);
 }
 
 void SIM_Musician::WithdrawPermanentEffects()
 {
     for (SIM_Effect* e : permanentEffects)
-        if (OwnsEffect(e))
-            e->RemoveFromList();
+        e->RemoveFromList();
 }
 
 // ---- the day ----

@@ -123,8 +123,10 @@ public:
     // The relationships' share of motivation, -0.5..0.5.
     float GetRelationshipEffect() const;
 
-    // Effects this musician puts on the player character while in the band; owned.
-    void AddPermanentEffect(SIM_Effect* effect);
+    // Effects this musician puts on the player character while in the band; owned. Makes
+    // one that never fades (degrade 1, clamped); whoever deletes it later (the attribute
+    // that holds it, the daily clear-out of negligible effects) takes it off this list.
+    SIM_Effect* AddPermanentEffect(float value, const std::string& debugName);
     const std::vector<SIM_Effect*>& GetPermanentEffects() const { return permanentEffects; }
     // Takes every permanent effect off the attribute that holds it (they stay recorded).
     void WithdrawPermanentEffects();
@@ -151,7 +153,8 @@ public:
     static bool BResignationPending;
 
 private:
-    bool OwnsEffect(const SIM_Effect* effect) const;
+    friend class SIM_PermanentEffect;
+    void ForgetPermanentEffect(const SIM_Effect* effect);
 
     std::vector<SIM_Personality*> personalities;
     std::vector<SIM_Asset*> possessions;

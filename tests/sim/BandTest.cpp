@@ -125,6 +125,37 @@ TEST_F(BandTest, ANewMemberInspiresThePlayerAndAnImaginativeOneForAsLongAsHeStay
     EXPECT_EQ(boost->GetList(), nullptr);
 }
 
+TEST_F(BandTest, APermanentEffectDeletedElsewhereIsForgottenByItsMusician)
+{
+    const struct {
+        const char* what;
+        float boost;
+        bool reloadPlayer;
+    } cases[] = {
+        {"negligible, cleared out at the day's decay", 0.0005f, false},
+        {"the player's attributes are loaded again", 0.2f, true},
+    };
+    for (const auto& c : cases) {
+        Set("RS_IMAGINITIVE_INSPIRATION_BOOST", c.boost);
+        SIM_Musician* dreamer = Hire(INSTRUMENT_KEYBOARD, 0.5f, {"imaginitive"});
+        SIM_Musician* other = Hire(INSTRUMENT_DRUMS);
+        ASSERT_EQ(dreamer->GetPermanentEffects().size(), 1u) << c.what;
+        if (c.reloadPlayer)
+            SIM_GetRiza()->LoadAttributes();
+        else
+            SIM_Effect::ProcessAllEffects();
+        EXPECT_TRUE(dreamer->GetPermanentEffects().empty()) << c.what;
+
+        // A later effect may take the freed place; leaving must not touch it.
+        other->ChangeMotivation(0.3f, 1.0f, "keep");
+        SIM_GetBand()->RemoveMusician(dreamer);
+        delete dreamer;
+        EXPECT_TRUE(HasEffectNamed(other->GetMotivationAttribute(), "keep")) << c.what;
+        SIM_GetBand()->RemoveMusician(other);
+        SIM_GetRiza()->LoadAttributes();
+    }
+}
+
 TEST_F(BandTest, LeavingDeletesOnlyTheLeaversRelationships)
 {
     SIM_Musician* a = Hire(INSTRUMENT_DRUMS);
