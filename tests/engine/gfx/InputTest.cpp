@@ -170,11 +170,13 @@ TEST_F(WindowEventsTest, InjectedKeysArriveAsMacCodes)
     for (const Case& c : cases)
         PushKey(SDL_KEYDOWN, c.sym, c.sc, 0);
     PumpWindowEvents();
-    ASSERT_EQ(events.size(), std::size(cases));
-    for (size_t i = 0; i < events.size(); ++i) {
-        EXPECT_EQ(events[i].kind, GEventKind::RawKeyDown);
-        EXPECT_EQ(events[i].keyCode, cases[i].mac) << "case " << i;
-    }
+    std::vector<GEvent> keys; // focus and pointer events of the shared display are not ours
+    for (const GEvent& e : events)
+        if (e.kind == GEventKind::RawKeyDown)
+            keys.push_back(e);
+    ASSERT_EQ(keys.size(), std::size(cases));
+    for (size_t i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(keys[i].keyCode, cases[i].mac) << "case " << i;
 }
 
 TEST_F(WindowEventsTest, CtrlReturnReachesTheInputAsCommandReturnAndRepeatsAreIgnored)
@@ -224,9 +226,12 @@ TEST_F(WindowEventsTest, ClosingTheWindowSendsCloseThenClosed)
     quit.type = SDL_QUIT;
     Push(quit);
     PumpWindowEvents();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].kind, GEventKind::Close);
-    EXPECT_EQ(events[1].kind, GEventKind::Closed);
+    // Other tests' windows share the display, so focus and pointer events may arrive too.
+    std::vector<GEventKind> closing;
+    for (const GEvent& e : events)
+        if (e.kind == GEventKind::Close || e.kind == GEventKind::Closed)
+            closing.push_back(e.kind);
+    EXPECT_EQ(closing, (std::vector<GEventKind> {GEventKind::Close, GEventKind::Closed}));
 }
 
 TEST_F(WindowEventsTest, FullScreenPictureIsLetterboxedAndMouseMapsToGamePixels)
