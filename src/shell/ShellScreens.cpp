@@ -48,16 +48,8 @@ void GAssertEmail()
 
 void ShellScreens::ReportAssert(const char* file, int line)
 {
-    LastReport() = "Assertion failure:filename:" + std::string(file ? file : "") +
-                   ",linenum:" + std::to_string(line) + ",build:" + GetVersionString();
-    AlertRequest alert;
-    alert.title = "Problem encountered";
-    alert.message = "An error has occured in this game. It may be possible to ignore the problem "
-                    "and continue playing. Before doing so, we ask that you click the email "
-                    "button below which tells us about the problem";
-    alert.buttons = {"Attempt to continue", "Email developer"};
-    alert.defaultButton = 0;
-    if (ShowAlert(alert) == 1)
+    LastReport() = SIM_AssertReportText(file, line, GetVersionString());
+    if (ShowAlert(SIM_AssertAlert()) == 1)
         GAssertEmail();
     GetDebug()->DebugOut(LastReport());
 }

@@ -12,19 +12,28 @@ SIM_IndicatorView::~SIM_IndicatorView()
         attribute_->SetIndicator(nullptr);
 }
 
-void SIM_HeadlessScreens::ReportAssert(const char* file, int line)
+std::string SIM_AssertReportText(const char* file, int line, const std::string& version)
 {
-    char report[1024];
-    std::snprintf(report, sizeof report, "Assertion failure:filename:%s,linenum:%d,build:%s",
-                  file, line, GetVersionString().c_str());
+    return "Assertion failure:filename:" + std::string(file ? file : "") + ",linenum:" +
+           std::to_string(line) + ",build:" + version;
+}
+
+AlertRequest SIM_AssertAlert()
+{
     AlertRequest alert;
     alert.title = "Problem encountered";
     alert.message = "An error has occured in this game. It may be possible to ignore the problem "
                     "and continue playing. Before doing so, we ask that you click the email "
                     "button below which tells us about the problem";
     alert.buttons = {"Attempt to continue", "Email developer"};
-    ShowAlert(alert);
-    GetDebug()->DebugOut(report);
+    alert.defaultButton = 0;
+    return alert;
+}
+
+void SIM_HeadlessScreens::ReportAssert(const char* file, int line)
+{
+    ShowAlert(SIM_AssertAlert());
+    GetDebug()->DebugOut(SIM_AssertReportText(file, line, GetVersionString()));
 }
 
 void SIM_HeadlessScreens::ReportWarning(const char* text, const char* file, int line)

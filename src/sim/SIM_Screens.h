@@ -3,6 +3,8 @@
 // header: every screen it opens or refreshes, every sound it plays and every report it
 // raises goes through the SIM_Screens installed here. The shell installs its own at
 // start-up; until then (and in headless runs) a SIM_HeadlessScreens answers.
+#include "port/Report.h"
+
 #include <string>
 
 class SIM_Album;
@@ -212,3 +214,8 @@ SIM_Screens* SIM_GetScreens();
 void SIM_SetScreens(SIM_Screens* screens);
 // The built-in headless screens (for resetting their state between games in tests).
 SIM_HeadlessScreens* SIM_GetHeadlessScreens();
+
+// The assertion report's debug-log line and its stop alert, shared by every implementation
+// of the screens so the texts live in one place.
+std::string SIM_AssertReportText(const char* file, int line, const std::string& version);
+AlertRequest SIM_AssertAlert();
