@@ -233,6 +233,8 @@ void SIM_Commenter::ProcessComment(const SIM_Comment& comment, const Situation& 
         if (s.desiredAsset.empty())
             return;
         text = GetSectionText("COMMENT_POSSESION_DEMAND_" + UpperCase(s.desiredAsset));
+        GTranslation::ReplaceToken(text, "<RANDOM_SONG_TITLE>", RandomSongTitle());
+        GTranslation::ReplaceToken(text, "<BANDNAME>", BandName());
         break;
     case LOW_RELATIONSHIP:
     case HIGH_RELATIONSHIP: {

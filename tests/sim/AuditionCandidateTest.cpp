@@ -5,6 +5,7 @@
 #include "career/SIM_SongElement.h"
 #include "sim/BandFixture.h"
 #include "sim/SIM_Auditionee.h"
+#include "sim/SIM_MusicianFactory.h"
 #include "sim/SIM_Names.h"
 #include "sim/SIM_PortraitDatabase.h"
 
@@ -174,4 +175,21 @@ TEST_F(AuditionCandidateTest, NoRowOfTheInstrumentGivesNoCandidate)
     screens.Clear();
     EXPECT_EQ(Create(INSTRUMENT_DRUMS), nullptr);
     EXPECT_EQ(screens.Alerts().size(), 1u);
+}
+
+TEST_F(AuditionCandidateTest, AFactoryMusicianHasTheInstrumentAGenderAFaceAndAName)
+{
+    for (int i = 0; i < 6; ++i) {
+        SIM_Musician* m = SIM_MusicianFactory::CreateMusician(INSTRUMENT_SAXOPHONE);
+        ASSERT_NE(m, nullptr);
+        made.push_back(m);
+        EXPECT_EQ(m->GetInstrument(), INSTRUMENT_SAXOPHONE);
+        const bool female = m->GetGender() == SIM_GENDER_FEMALE;
+        EXPECT_TRUE(female || m->GetGender() == SIM_GENDER_MALE);
+        EXPECT_TRUE(Contains(female ? SIM_GetPortraits()->GetAllFemale() : SIM_GetPortraits()->GetAllMale(),
+                             m->SIM_Person::GetPortraitTexture()));
+        EXPECT_FALSE(m->GetForeName().empty());
+        EXPECT_EQ(m->GetFullName(), m->GetForeName() + " " + m->GetSurName());
+    }
+    EXPECT_TRUE(screens.reports.empty()) << screens.reports.front();
 }

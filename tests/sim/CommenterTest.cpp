@@ -57,7 +57,8 @@ protected:
                         "[COMMENT_SONGS_BORED]\n0 = Not <SONGNAME>, not <BANDNAME>\n"
                         "[COMMENT_SHOULD_REHEARSE]\n0 = Rehearse\n"
                         "[COMMENT_DEFAULT_REHEARSAL]\n0 = Fine\n"
-                        "[COMMENT_STAGESHOWLOW]\n0 = Dull show\n");
+                        "[COMMENT_STAGESHOWLOW]\n0 = Dull show\n"
+                        "[COMMENT_POSSESION_DEMAND_STAGE PIANO]\n0 = <BANDNAME> needs a piano for <RANDOM_SONG_TITLE>\n");
         SIM_GetGlobalVariables()->Load();
     }
     void TearDown() override
@@ -223,4 +224,14 @@ TEST_F(CommenterTest, RelationshipAndSongTextsNameWhoAndWhat)
     c.situation.boringSongName = "Paper Cuts";
     c.GenerateDailyComments();
     EXPECT_EQ(c.said, (std::vector<std::string> {"Cora again, she is trouble", "Not Paper Cuts, not <BANDNAME>"}));
+}
+
+TEST_F(CommenterTest, ADemandIsForTheDesiredAssetInTheBandsWords)
+{
+    FakeCommenter c(Calm());
+    c.situation.resentment = 0.9f;
+    c.situation.desiredAsset = "stage piano";
+    c.GenerateDailyComments();
+    EXPECT_EQ(c.said, (std::vector<std::string> {"Tin Crown needs a piano for Kettle Song"}));
+    EXPECT_EQ(c.GetDamping(C::POSSESION_DEMAND), 0.5f);
 }

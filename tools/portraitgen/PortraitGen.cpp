@@ -108,28 +108,29 @@ void HairBack(std::ostream& s, const Person& p, const std::string& c)
             s << "<circle cx='" << 38 + i * 8.7 << "' cy='" << (i % 2 ? 34 : 40) << "' r='10' fill='" << c << "'/>\n";
 }
 
-// Hair over the forehead.
+// Hair over the crown and the forehead: it must reach above the top of the head, or the
+// skin of the crown shows through and the person looks bald.
 void HairFront(std::ostream& s, const Person& p, const std::string& c)
 {
     const std::string& h = p.hair;
     if (h == "short" || h == "long" || h == "bob" || h == "ponytail" || h == "bun")
-        s << "<path d='M39 56 C36 30 92 26 89 56 C82 44 70 38 52 42 C46 46 42 50 39 56 Z' fill='" << c << "'/>\n";
+        s << "<path d='M37 58 C32 14 96 12 91 58 C82 44 70 38 52 42 C46 46 42 50 37 58 Z' fill='" << c << "'/>\n";
     else if (h == "quiff")
         s << "<path d='M39 54 C36 36 50 22 72 22 C88 22 96 30 88 36 C92 42 90 50 89 54 C80 42 62 40 39 54 Z' fill='" << c << "'/>\n";
     else if (h == "spiky")
         s << "<path d='M39 54 L38 34 L46 40 L48 24 L56 36 L62 20 L68 35 L76 22 L80 38 L90 30 L89 54 C78 42 52 42 39 54 Z' fill='" << c << "'/>\n";
     else if (h == "fringe")
-        s << "<path d='M38 58 C34 30 94 26 90 58 C84 52 80 50 76 46 C70 52 58 52 50 46 C46 52 42 54 38 58 Z' fill='" << c << "'/>\n";
+        s << "<path d='M37 58 C32 14 96 12 91 58 C84 52 80 50 76 46 C70 52 58 52 50 46 C46 52 42 54 38 58 Z' fill='" << c << "'/>\n";
     else if (h == "mohawk")
         s << "<path d='M58 40 L56 14 L64 20 L66 10 L72 18 L70 40 Z' fill='" << c << "'/>\n"
           << "<path d='M40 50 C44 40 84 40 88 50 C80 44 48 44 40 50 Z' fill='" << c << "' opacity='0.35'/>\n";
     else if (h == "pixie")
-        s << "<path d='M38 60 C32 28 96 24 90 56 C84 46 74 40 60 44 C52 48 44 52 38 60 Z' fill='" << c << "'/>\n";
+        s << "<path d='M37 60 C30 14 98 12 91 56 C84 46 74 40 60 44 C52 48 44 52 38 60 Z' fill='" << c << "'/>\n";
     else if (h == "beanie")
         s << "<path d='M36 52 C34 22 94 22 92 52 Z' fill='" << c << "'/>\n"
           << "<rect x='34' y='46' width='60' height='10' rx='5' fill='" << c << "' stroke='#000' stroke-opacity='0.25'/>\n";
     else if (h == "afro" || h == "curly")
-        s << "<path d='M40 52 C40 34 88 34 88 52 C80 44 48 44 40 52 Z' fill='" << c << "'/>\n";
+        s << "<path d='M38 54 C34 16 94 16 90 54 C80 44 48 44 38 54 Z' fill='" << c << "'/>\n";
     // "bald": nothing but a highlight on the head, drawn with the head.
 }
 
