@@ -51,6 +51,8 @@ void SIM_Attribute::Load(const char* row)
     else if (warn == "below")
         warnDirection = WARN_BELOW;
     warnLimit = csv.GetNextFloat();
+    if (std::isnan(warnLimit))
+        warnLimit = 0.0f;
     const std::string parentName = csv.GetNextString();
     if (parentName.empty())
         return;
@@ -69,6 +71,8 @@ void SIM_Attribute::Load(const char* row)
     }
     parent = found;
     parentWeight = csv.GetNextFloat();
+    if (std::isnan(parentWeight))
+        parentWeight = 0.0f;
 }
 
 void SIM_Attribute::CalculateValue()

@@ -185,6 +185,14 @@ TEST_F(SimTest, AttributeRowsReadEveryColumnAndTheirParent)
     EXPECT_EQ(self.GetParent(), nullptr);
     ASSERT_EQ(screens.reports.size(), 1u);
     EXPECT_EQ(screens.reports[0], "GWarning Attribute cannot be its own parent: loop");
+
+    // Numbers that are no number read 0, so no NaN reaches a warning or a parent's notice.
+    SIM_Attribute blank;
+    blank.Load("#,blank,Blank,nan,0,0,x,above,nan,band_stress,nan\n");
+    EXPECT_EQ(blank.GetBaseValue(), 0.0f);
+    EXPECT_EQ(blank.GetWarnLimit(), 0.0f);
+    EXPECT_EQ(blank.GetParent(), &parent);
+    EXPECT_EQ(blank.GetParentWeight(), 0.0f);
 }
 
 TEST_F(SimTest, ChangesShowOnTheParentScaledByItsWeight)
