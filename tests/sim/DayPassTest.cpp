@@ -1,7 +1,9 @@
 #include "sim/SimFixture.h"
 
+#include "sim/BandFixture.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
 
 #include <string>
 #include <vector>
@@ -128,4 +130,32 @@ TEST_F(SimTest, ANewGameAfterTheEndStartsClean)
     EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2007));
     SIM_GetSim()->EndDay();
     EXPECT_EQ(screens.calls, kNormalDay);
+}
+
+namespace {
+class DayBenefitTest : public BandTest {};
+}
+
+TEST_F(DayBenefitTest, TheDailyBenefitFeedsEveryMemberAndThePlayer)
+{
+    struct Case {
+        int members;
+        float benefit;
+        float gained;
+    };
+    const Case cases[] = {
+        {0, 7.0f, 7.0f},  // the player alone
+        {4, 7.0f, 35.0f}, // four members and the player
+        {4, 0.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.members);
+        SIM_GetBand()->ClearMembers();
+        for (int i = 0; i < c.members; ++i)
+            Hire(INSTRUMENT(i % 4));
+        Set("GV_UNEMPLOYMENT_BENEFIT", c.benefit);
+        const float before = SIM_GetFinances()->GetCash();
+        SIM_GetSim()->EndDay();
+        EXPECT_FLOAT_EQ(SIM_GetFinances()->GetCash() - before, c.gained);
+    }
 }
