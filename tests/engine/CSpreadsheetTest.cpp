@@ -85,6 +85,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, CSVTokenTest, ::testing::Values(
     TokenCase {"#,  lead,trail  ", {"#", "  lead", "trail  "}},
     TokenCase {"#,x\"y\"z,w", {"#", "xyz", "w"}},
     TokenCase {"#,a,", {"#", "a"}},     // Finished before the empty last cell
+    TokenCase {"#,a,\r\n", {"#", "a", "\r\n"}},
+    TokenCase {"#,\"\",x", {"#", "", "x"}},
+    TokenCase {"#,\"a,\"\"b\",c", {"#", "a,b", "c"}},
+    TokenCase {"#,\"x,y\"z,w", {"#", "x,yz", "w"}},
+    TokenCase {",", {""}},
     TokenCase {"", {""}}
 ));
 

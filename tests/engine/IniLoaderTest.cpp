@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(Escapes, IniLoaderDecodeTest, ::testing::Values(
     DecodeCase {"k = 'say \"hi\"'", "say hi"},
     DecodeCase {"k = a\\\\b", "ab"},                 // a backslash never survives
     DecodeCase {"k = plain text", "plain text"},
-    DecodeCase {"k = ''", "''"}
+    DecodeCase {"k = ''", "''"},
+    DecodeCase {"k = \\ab=c=d", "ab=cd"},            // an escape waits for the next special character
+    DecodeCase {"k = a\\\"b", "a\"b"},
+    DecodeCase {"k = \"a=b\"", "ab"},                // quotes are the parser's, "=" still dropped
+    DecodeCase {"k = x\\", "x"}                      // a trailing backslash keeps nothing
 ));
 
 TEST_F(IniLoaderTest, CommentKeysDuplicatesAndOrder)

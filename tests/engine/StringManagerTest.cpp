@@ -16,6 +16,7 @@ protected:
                         "[gap]\n0 = a\n1 = b\n3 = d\n"
                         "[vary]\n0 = plain\n1 = -2\n1-0 = first\n1-1 = second\n"
                         "[emptyvar]\n0 = -0\n"
+                        "[shortvar]\n0 = -3\n0-0 = a\n0-1 = b\n"
                         "[dash]\n0 = x\n1 = -\n2 = y\n");
         manager.SetDBFilename("data/lists.ini");
     }
@@ -41,6 +42,12 @@ TEST_F(StringManagerTest, VariationsPickAtRandomEachFetch)
         seen.insert(manager.GetString("vary", 1));
     EXPECT_EQ(seen, (std::set<std::string> {"first", "second"}));
     EXPECT_STREQ(manager.GetString("vary", 0), "plain");
+
+    // A variation keeps its missing texts as empty ones.
+    seen.clear();
+    for (int i = 0; i < 60; ++i)
+        seen.insert(manager.GetString("shortvar", 0));
+    EXPECT_EQ(seen, (std::set<std::string> {"a", "b", ""}));
 }
 
 TEST_F(StringManagerTest, EmptyListsGiveEmptyTexts)

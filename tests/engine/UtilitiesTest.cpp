@@ -107,6 +107,15 @@ TEST(DikToCharTest, KeyCodes)
         EXPECT_EQ(DikToChar(code), 0) << code;
 }
 
+TEST(DikToCharTest, WholeTable)
+{
+    // Codes 0 to 49 in order; "_" marks a key without a character.
+    const std::string expected = "asdfhgzxcv_bqweryt123465_97-80_ou_ip_lj'k__,_nm._ ";
+    ASSERT_EQ(expected.size(), 50u);
+    for (int code = 0; code < 50; ++code)
+        EXPECT_EQ(DikToChar(code), expected[size_t(code)] == '_' ? 0 : expected[size_t(code)]) << code;
+}
+
 TEST(LinkTest, MailtoIsPercentEncoded)
 {
     EXPECT_EQ(BuildMailtoLink("bug report", "line 1\nA&B=50%?", "support@amplivance.invalid"),

@@ -61,6 +61,18 @@ INSTANTIATE_TEST_SUITE_P(Lines, IniSyntaxTest, ::testing::Values(
     SyntaxCase {"[s]\nkey = ''\n", "s:key", "''"},                   // two quotes and a line end
     SyntaxCase {"[s]\nkey = ''", "s:key", ""},                       // last line without line end
     SyntaxCase {"[s]\nkey = \"\"", "s:key", ""},
+    SyntaxCase {"[s]\nkey = \"\"\n", "s:key", "\"\""},              // two quotes and a line end
+    SyntaxCase {"[s]\nkey = ''\r\n", "s:key", "''"},
+    SyntaxCase {"[s]\nkey=\"it's\"\n", "s:key", "it's"},
+    SyntaxCase {"[s]\nkey = 'say \"hi\"'\n", "s:key", "say \"hi\""},
+    SyntaxCase {"[s]\nkey = v\t; note\n", "s:key", "v"},
+    SyntaxCase {"[s]\nkey = a # b ; c\n", "s:key", "a"},
+    SyntaxCase {"[s]\nmy key\t= v\n", "s:my key", "v"},            // inner spaces stay, tab cut
+    SyntaxCase {"[s]\na;b = v\n", "s:a;b", "v"},                    // ";" inside a key is no comment
+    SyntaxCase {"[s] ; note\nk = v\n", "s:k", "v"},
+    SyntaxCase {"[s]\nk = 1\n[t]\n[s]\nk = 2\n", "s:k", "2"},      // a section opened again
+    SyntaxCase {"[s]\nk = 1\n[t]\nk = 2\n", "s:k", "1"},
+    SyntaxCase {"[s]\r\nk = v\r\n", "s:k", "v"},
     SyntaxCase {"[s]\n; key = commented\n", "s:key", "<missing>"},
     SyntaxCase {"[s]\n# key = commented\n", "s:key", "<missing>"},
     SyntaxCase {"[s]\n  \t ; indented comment\nkey = v\n", "s:key", "v"},
