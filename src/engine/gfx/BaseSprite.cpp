@@ -141,30 +141,39 @@ void BaseSprite::DrawClipped(const tagRECT& rect)
     std::copy(std::begin(vertices), std::end(vertices), copy.vertices);
     _D3DTLVERTEX* v = copy.vertices;
     float uSpan = v[1].tu - v[0].tu, vSpan = v[2].tv - v[0].tv;
+    bool cut = false;
     if (float(rect.left) > v[0].x) {
         float f = (float(rect.left) - v[0].x) / width;
         v[0].x = v[2].x = float(rect.left);
+        cut = true;
         v[0].tu += uSpan * f;
         v[2].tu += uSpan * f;
     }
     if (v[1].x > float(rect.right)) {
         float f = (v[1].x - float(rect.right)) / width;
         v[1].x = v[3].x = float(rect.right);
+        cut = true;
         v[1].tu -= uSpan * f;
         v[3].tu -= uSpan * f;
     }
     if (float(rect.top) > v[0].y) {
         float f = (float(rect.top) - v[0].y) / height;
         v[0].y = v[1].y = float(rect.top);
+        cut = true;
         v[0].tv += vSpan * f;
         v[1].tv += vSpan * f;
     }
     if (v[2].y > float(rect.bottom)) {
         float f = (v[2].y - float(rect.bottom)) / height;
         v[2].y = v[3].y = float(rect.bottom);
+        cut = true;
         v[2].tv -= vSpan * f;
         v[3].tv -= vSpan * f;
     }
+    // A sprite wholly outside the rectangle is cut to nothing; its moved edges would
+    // otherwise cross and draw it reversed between itself and the rectangle.
+    if (cut && (v[1].x <= v[0].x || v[2].y <= v[0].y))
+        return;
     copy.Draw();
 }
 

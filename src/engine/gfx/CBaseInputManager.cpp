@@ -10,7 +10,7 @@ void CBaseInputManager::Initialise(void*, MainWindowRef window)
     window_ = window;
     doubleClick_ = false;
     doubleClickTime_ = 500.0f;
-    lastClickTime_ = float(timeGetTime());
+    lastClickTime_ = timeGetTime();
 }
 
 const CBaseInputManager::Point& CBaseInputManager::GetPoint() const
@@ -51,8 +51,8 @@ void CBaseInputManager::GetKeyboardData()
 void CBaseInputManager::LeftMouseDown()
 {
     leftDown_ = true;
-    float now = float(timeGetTime());
-    float delta = now - lastClickTime_;
+    uint32_t now = timeGetTime();
+    float delta = float(now - lastClickTime_); // unsigned: right across the clock's wrap
     lastClickTime_ = now;
     doubleClick_ = delta < doubleClickTime_ && GetDist(lastClickX_, lastClickY_, mouseX_, mouseY_) < 32.0f;
     lastClickX_ = mouseX_;

@@ -67,7 +67,9 @@ private:
     float offsetX_ = 0.0f, offsetY_ = 0.0f;
     uint8_t keys_[256] = {};
     bool rawLeft_ = false;
-    float lastClickTime_ = 0.0f;
+    // Milliseconds of the clock, kept whole: as a float it would lose the milliseconds
+    // once the system has been up for hours, and it wraps at 2^32.
+    uint32_t lastClickTime_ = 0;
     bool doubleClick_ = false;
     float doubleClickTime_ = 500.0f;
     bool frameFlag_ = false;

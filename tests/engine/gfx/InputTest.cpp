@@ -96,6 +96,30 @@ TEST_F(InputTest, DoubleClickNeedsShortTimeAndDistance)
     }
 }
 
+TEST_F(InputTest, DoubleClickTimingHoldsOnAMachineUpForWeeks)
+{
+    // The clock counts from the system's start: after weeks of up time (and across its
+    // wrap at 2^32) a few hundred milliseconds must still measure as they are.
+    struct Case {
+        uint32_t firstClick;
+        uint32_t gapMs;
+        bool doubleClick;
+    } cases[] = {{3000000100u, 400, true}, {3000000129u, 510, false}, {3000000100u, 600, false},
+                 {4294967000u, 400, true}, {4294967000u, 600, false}};
+    for (const Case& c : cases) {
+        clock.Set(c.firstClick - 5000);
+        RecordingInput in;
+        in.Initialise(nullptr, nullptr);
+        clock.Set(c.firstClick);
+        in.SetMousePosition(100, 100);
+        in.LeftMouseDown();
+        in.LeftMouseUp();
+        clock.Advance(c.gapMs);
+        in.LeftMouseDown();
+        EXPECT_EQ(in.IsDoubleClick(), c.doubleClick) << c.firstClick << " + " << c.gapMs << " ms";
+    }
+}
+
 TEST_F(InputTest, StillFramesAndMouseSpeed)
 {
     input.Process();

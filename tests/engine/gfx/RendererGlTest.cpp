@@ -283,7 +283,18 @@ TEST_F(GlTest, SpriteLineAndClippedSprite)
     s.SetVertexColor(kRed);
     tagRECT clip {600, 0, 1024, 768};
     s.DrawClipped(clip);
+    // Wholly outside the rectangle, on either side: nothing, not a reversed sliver
+    // between the sprite and the rectangle.
+    BaseSprite outside;
+    outside.width = outside.height = 50;
+    outside.SetVertexColor(kRed);
+    outside.PlaceLocal(125, 600);
+    outside.DrawClipped(clip);
+    outside.PlaceLocal(700, 600);
+    outside.DrawClipped(tagRECT {0, 0, 1024, 300});
     RgbaImage img = EndFrame();
+    ExpectColour(img, 400, 600, 0, 0, 0);
+    ExpectColour(img, 700, 450, 0, 0, 0);
     ExpectColour(img, 200, 100, 0, 255, 0);
     ExpectColour(img, 300, 200, 0, 255, 0);
     ExpectColour(img, 200, 120, 0, 0, 0);
