@@ -141,7 +141,8 @@ void D3DEngine::FillScreen(SmartTexture& texture)
 void D3DEngine::TileRect(const tagRECT& r, const std::string& name, uint32_t colour)
 {
     SetTexture(name);
-    const GSurface* surface = FindSurface(name);
+    // Looked up by the name it was loaded under ("x.dds" is kept as "x.png").
+    const GSurface* surface = FindSurface(TextureRequestName(name));
     // A texture without a size (not decoded) would never step across the rectangle.
     if (!surface || surface->width <= 0 || surface->height <= 0)
         return;

@@ -3,6 +3,9 @@
 #include "engine/gfx/BaseSprite.h"
 #include "engine/gfx/D3DEngine.h"
 
+#include <algorithm>
+#include <cmath>
+
 void GUI_BaseElement::SetPosition(float left, float top, float right, float bottom)
 {
     rect = tagRECT {int(left), int(top), int(right), int(bottom)};
@@ -62,7 +65,9 @@ void GUI_BaseElement::FillWithTexture(const std::string& name, float alpha, floa
     BaseSprite s;
     s.width = float(width);
     s.height = float(height);
-    uint32_t a = uint32_t(255.0f * alpha) & 255, g = uint32_t(255.0f * brightness) & 255;
+    // Clamped: a byte that wrapped would turn 1.004 transparent and -0.5 half opaque.
+    auto toByte = [](float v) { return uint32_t(255.0f * std::clamp(std::isnan(v) ? 0.0f : v, 0.0f, 1.0f)); };
+    uint32_t a = toByte(alpha), g = toByte(brightness);
     s.SetVertexColor(g | g << 8 | g << 16 | a << 24);
     s.PlaceLocal(GetCenterX(), GetCenterY());
     GetD3DEngine()->SetTexture(name);

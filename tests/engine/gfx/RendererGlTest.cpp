@@ -101,6 +101,13 @@ TEST_F(GlTest, TileRectStepsByTextureSizeAndSqueezesTheLastTile)
     ExpectColour(img, 70, 30, 255, 0, 0);    // second tile: 36 wide, whole texture squeezed
     ExpectColour(img, 95, 30, 0, 255, 0);
     ExpectColour(img, 110, 30, 0, 0, 0);
+
+    // A name written with ".dds" tiles the texture loaded for it from the ".png".
+    BeginFrame();
+    e->TileRect(r, "tile.dds", 0xFFFFFFFFu);
+    img = EndFrame();
+    ExpectColour(img, 10, 30, 255, 0, 0);
+    ExpectColour(img, 50, 30, 0, 255, 0);
 }
 
 TEST_F(GlTest, TexturesByNameDdsRuleCaseAndFolderOrder)
@@ -268,6 +275,14 @@ TEST_F(GlTest, GuiElementPlacementAndTexturedFill)
     EXPECT_NEAR(Red(c), 127, 2);
     EXPECT_NEAR(Green(c), 127, 2);
     EXPECT_NEAR(Blue(c), 127, 2);
+
+    // Out-of-range values clamp instead of wrapping the byte (1.004 was fully transparent).
+    BeginFrame();
+    el.FillWithTexture("white.png", 1.004f, 2.0f);
+    img = EndFrame();
+    c = img.At(512, 384);
+    EXPECT_GT(Red(c), 250);
+    EXPECT_GT(Blue(c), 250);
 }
 
 TEST_F(GlTest, SpriteLineAndClippedSprite)
