@@ -24,11 +24,6 @@
 
 namespace {
 
-float Clamp01(float v)
-{
-    return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v;
-}
-
 float Balance(const char* key)
 {
     return SIM_GetGlobalVariables()->Get(key);
@@ -115,14 +110,14 @@ float SIM_Commenter::RawScore(TYPE type, const Situation& s)
 {
     switch (type) {
     case POSSESION_DEMAND:
-        return s.resentment > Balance("RS_POSSESION_RESENT_COMMENT_MIN") ? Clamp01(s.resentment) : 0.0f;
+        return s.resentment > Balance("RS_POSSESION_RESENT_COMMENT_MIN") ? SIM_ClampValue(s.resentment, 0.0f, 1.0f) : 0.0f;
     case STRESS: {
         const float min = Balance("RS_STRESS_RESENT_COMMENT_MIN");
-        return s.stress > min ? Clamp01(s.stress - min) : 0.0f;
+        return s.stress > min ? SIM_ClampValue(s.stress - min, 0.0f, 1.0f) : 0.0f;
     }
     case BOREDOM: {
         const float threshold = Balance("RS_BOREDOM_THRESHOLD");
-        return s.boredom > threshold ? Clamp01(s.boredom - threshold) : 0.0f;
+        return s.boredom > threshold ? SIM_ClampValue(s.boredom - threshold, 0.0f, 1.0f) : 0.0f;
     }
     case STUDIOTOOBAD:
         return s.rehearsal && s.venueMotivation < -0.05f ? -4.0f * s.venueMotivation : 0.0f;
@@ -177,7 +172,7 @@ float SIM_Commenter::RawScore(TYPE type, const Situation& s)
     case NEEDVAN:
         return s.fame > 50.0f && !s.cheapVan && !s.tourBus ? GRandom::RandReal(0.0f, 1.0f) : 0.0f;
     case CONSIDERING_RESIGNATION:
-        return s.intentionToQuit > 0 ? Clamp01(0.25f * float(s.intentionToQuit)) : 0.0f;
+        return s.intentionToQuit > 0 ? SIM_ClampValue(0.25f * float(s.intentionToQuit), 0.0f, 1.0f) : 0.0f;
     default:
         return 0.0f;
     }
@@ -187,7 +182,7 @@ void SIM_Commenter::CheckComment(TYPE type, const Situation& situation)
 {
     if (type < 0 || type >= NUM_TYPES)
         return;
-    const float score = Clamp01(RawScore(type, situation) - damping[type]);
+    const float score = SIM_ClampValue(RawScore(type, situation) - damping[type], 0.0f, 1.0f);
     if (score > 0.0f)
         daily.push_back(std::make_unique<SIM_Comment>(SIM_Comment {type, score, {}}));
 }
@@ -278,7 +273,7 @@ void SIM_Commenter::DecayPreventers()
 {
     const float decay = Balance("RS_COMMENT_REPETITION_DECAY");
     for (float& d : damping)
-        d = Clamp01(d - decay);
+        d = SIM_ClampValue(d - decay, 0.0f, 1.0f);
 }
 
 void SIM_Commenter::DepressAll(TYPE type)
