@@ -8,6 +8,7 @@
 #include "sim/SIM_Riza.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 // Draws before a forename equal to the one to avoid is given up on.
@@ -53,12 +54,10 @@ void SIM_Names::LoadNames(const char* file, LIST list)
 
 std::string SIM_Names::Draw(LIST list)
 {
-    std::vector<const SIM_Name*> names;
-    for (const auto& n : Lists[list])
-        names.push_back(n.get());
+    const auto& names = Lists[list];
     if (names.empty())
         return {};
-    return names[GRandom::RandIndex(names.size())]->name;
+    return std::next(names.begin(), long(GRandom::RandIndex(names.size())))->get()->name;
 }
 
 std::string SIM_Names::GetSurname()
