@@ -36,10 +36,8 @@ bool SIM_Message::RemoveMessage(SIM_Musician* musician)
 void SIM_Message::ClearMine(SIM_Musician* musician)
 {
     GAssert(musician != nullptr, __FILE__, __LINE__);
-    if (!musician)
-        return;
-    while (RemoveMessage(musician)) {
-    }
+    if (musician)
+        ForgetSpeaker(musician);
 }
 
 void SIM_Message::ClearMessages()
