@@ -1,6 +1,5 @@
 #include "sim/SIM_Date.h"
 
-#include "sim/SIM_GlobalVariable.h"
 #include "engine/IniLoader.h"
 #include "sim/GAssert.h"
 #include "sim/SIM_Band.h"
