@@ -31,14 +31,18 @@ void SIM_Calendar::AddEntry(int day, int month, int year, const std::string& tex
     Refresh();
 }
 
+void SIM_Calendar::DeleteEntry(std::vector<std::unique_ptr<CalendarEntry>>::iterator it)
+{
+    for (auto& list : days)
+        std::erase(list, it->get());
+    entries.erase(it);
+}
+
 bool SIM_Calendar::RemoveOneByName(const std::string& text)
 {
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         if ((*it)->text == text) {
-            CalendarEntry* gone = it->get();
-            for (auto& list : days)
-                std::erase(list, gone);
-            entries.erase(it);
+            DeleteEntry(it);
             return true;
         }
     }
@@ -57,10 +61,7 @@ bool SIM_Calendar::PruneAnEntry()
     const int today = SIM_Date::PPresentDay->DayCount();
     for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (SIM_Date::DayCountOf((*it)->day, (*it)->month, (*it)->year) < today) {
-            CalendarEntry* gone = it->get();
-            for (auto& list : days)
-                std::erase(list, gone);
-            entries.erase(it);
+            DeleteEntry(it);
             return true;
         }
     }

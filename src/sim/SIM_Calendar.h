@@ -42,6 +42,9 @@ public:
     const std::vector<std::unique_ptr<CalendarEntry>>& GetEntries() const { return entries; }
 
 private:
+    // Takes the entry off the day lists and deletes it.
+    void DeleteEntry(std::vector<std::unique_ptr<CalendarEntry>>::iterator it);
+
     std::vector<CalendarEntry*> days[NumDays]; // shares the entries
     std::vector<std::unique_ptr<CalendarEntry>> entries;
     SIM_Date dates[NumDays];
