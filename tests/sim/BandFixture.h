@@ -52,6 +52,26 @@ protected:
         return m;
     }
 
+    // Opens the simulation afresh with the shipped balance values; the shipped career's
+    // length in years.
+    static float ReopenWithShippedValues()
+    {
+        SIM_GetSim()->Close();
+        SIM_GetSim()->Open();
+        return SIM_GetGlobalVariables()->Get("GAME_DURATION_YEARS");
+    }
+    // Hires drums, bass, guitar, keyboard and saxophone, each of ability 0.6 with one
+    // random personality.
+    static void HireFullBand()
+    {
+        for (INSTRUMENT i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR, INSTRUMENT_KEYBOARD,
+                             INSTRUMENT_SAXOPHONE}) {
+            SIM_Musician* m = Make(i, 0.6f);
+            m->AddPersonality(SIM_Personality::GetRandom());
+            SIM_GetBand()->AddMusician(m);
+        }
+    }
+
     // Only the motivation attribute moves motivation: no innocence, cynicism, resentment
     // or relationship share; thresholds at 0.5 and crises at 0.8.
     static void QuietMotivation()

@@ -7,18 +7,10 @@
 
 TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
 {
-    SIM_GetSim()->Close();
-    SIM_GetSim()->Open(); // the shipped balance values, the shipped career length
-    const float years = SIM_GetGlobalVariables()->Get("GAME_DURATION_YEARS");
+    const float years = ReopenWithShippedValues();
     ASSERT_GT(years, 0.0f);
     SIM_GetSim()->Reset();
-    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
-                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE};
-    for (INSTRUMENT i : lineUp) {
-        SIM_Musician* m = Make(i, 0.6f);
-        m->AddPersonality(SIM_Personality::GetRandom());
-        SIM_GetBand()->AddMusician(m);
-    }
+    HireFullBand();
     ASSERT_TRUE(SIM_GetBand()->Valid());
     screens.Clear();
 

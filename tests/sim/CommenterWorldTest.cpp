@@ -100,17 +100,10 @@ TEST_F(CommenterWorldTest, TheInspiredPlayerIsPraisedByOneMemberAndTheOthersHold
 // (a remark beats its damping) he says it, once, in a text of the shipped data.
 TEST_F(CommenterWorldTest, EveryMemberSpeaksHisMindEveryDayOfACareer)
 {
-    SIM_GetSim()->Close();
-    SIM_GetSim()->Open(); // the shipped balance values and career length
-    const float years = SIM_GetGlobalVariables()->Get("GAME_DURATION_YEARS");
+    const float years = ReopenWithShippedValues();
     ASSERT_GT(years, 0.0f);
     SIM_GetSim()->Reset();
-    for (INSTRUMENT i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR, INSTRUMENT_KEYBOARD,
-                         INSTRUMENT_SAXOPHONE}) {
-        SIM_Musician* m = Make(i, 0.6f);
-        m->AddPersonality(SIM_Personality::GetRandom());
-        SIM_GetBand()->AddMusician(m);
-    }
+    HireFullBand();
     screens.Clear();
 
     std::map<const SIM_Musician*, int> daysSpoken;
