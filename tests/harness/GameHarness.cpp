@@ -1,6 +1,7 @@
 #include "harness/GameHarness.h"
 
 #include "engine/GDebugEngine.h"
+#include "engine/Utilities.h"
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/Paths.h"
@@ -108,21 +109,16 @@ void PushKey(bool down, int macKey, uint32_t modifiers)
     SDL_PushEvent(&e);
 }
 
-// Mac key codes of the characters TypeText can type.
+// The Mac key code that the game reads as this character (the inverse of DikToChar), -1
+// for characters no key types.
 int MacCodeOfChar(char c)
 {
-    static const std::map<char, int> table = {
-        {'a', 0},  {'s', 1},  {'d', 2},  {'f', 3},  {'h', 4},  {'g', 5},  {'z', 6},
-        {'x', 7},  {'c', 8},  {'v', 9},  {'b', 11}, {'q', 12}, {'w', 13}, {'e', 14},
-        {'r', 15}, {'y', 16}, {'t', 17}, {'1', 18}, {'2', 19}, {'3', 20}, {'4', 21},
-        {'6', 22}, {'5', 23}, {'9', 25}, {'7', 26}, {'-', 27}, {'8', 28}, {'0', 29},
-        {'o', 31}, {'u', 32}, {'i', 34}, {'p', 35}, {'l', 37}, {'j', 38}, {'\'', 39},
-        {'k', 40}, {',', 43}, {'n', 45}, {'m', 46}, {'.', 47}, {' ', 49},
-    };
     if (c >= 'A' && c <= 'Z')
         c = char(c - 'A' + 'a');
-    auto it = table.find(c);
-    return it == table.end() ? -1 : it->second;
+    for (int code = 0; c != '\0' && code < 128; ++code)
+        if (DikToChar(code) == c)
+            return code;
+    return -1;
 }
 
 GUI_ButtonText* FindIn(const std::vector<GUI_ButtonBase*>& buttons, const std::string& key)
