@@ -109,6 +109,19 @@ void PushKey(bool down, int macKey, uint32_t modifiers)
     SDL_PushEvent(&e);
 }
 
+void PushLeftButton(bool down, float x, float y)
+{
+    SDL_Event e {};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = 1;
+    e.button.windowID = kInjected;
+    e.button.x = int(x);
+    e.button.y = int(y);
+    SDL_PushEvent(&e);
+}
+
 // The Mac key code that the game reads as this character (the inverse of DikToChar), -1
 // for characters no key types.
 int MacCodeOfChar(char c)
@@ -235,31 +248,9 @@ void GameHarness::MoveMouse(float x, float y)
     SDL_PushEvent(&e);
 }
 
-void GameHarness::MouseDown(float x, float y)
-{
-    SDL_Event e {};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
-    e.button.clicks = 1;
-    e.button.windowID = kInjected;
-    e.button.x = int(x);
-    e.button.y = int(y);
-    SDL_PushEvent(&e);
-}
+void GameHarness::MouseDown(float x, float y) { PushLeftButton(true, x, y); }
 
-void GameHarness::MouseUp(float x, float y)
-{
-    SDL_Event e {};
-    e.type = SDL_MOUSEBUTTONUP;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.windowID = kInjected;
-    e.button.x = int(x);
-    e.button.y = int(y);
-    SDL_PushEvent(&e);
-}
+void GameHarness::MouseUp(float x, float y) { PushLeftButton(false, x, y); }
 
 void GameHarness::Click(float x, float y)
 {
