@@ -185,17 +185,13 @@ void HarnessMode::CheckClick()
 void GameHarness::SetUp()
 {
     oldCwd_ = fs::current_path();
-    fs::current_path(work.Path());
+    SandboxTest::SetUp();
+    clock.Set(100000);
     fs::create_directories(work.Path() / "debugdata");
     fs::create_directories(resources.Path() / "debugdata");
-    fs::copy(fs::path(GameDir()) / "data", resources.Path() / "data",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    SetResourcesFolder(resources.Str());
-    setenv("XDG_CONFIG_HOME", config.Str().c_str(), 1);
+    CopyShippedData();
     setenv("AMP_NONINTERACTIVE", "1", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SetClockSource(&clock);
-    SetReportSink(&reports);
     GUI_GetSounds()->SetBackend(&audio);
 
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
@@ -215,10 +211,7 @@ void GameHarness::TearDown()
     SetBeforeFlipHook(nullptr);
     SDL_SetEventFilter(nullptr, nullptr);
     GUI_GetSounds()->SetBackend(nullptr);
-    SetReportSink(nullptr);
-    SetClockSource(nullptr);
-    SetResourcesFolder("");
-    fs::current_path(oldCwd_);
+    SandboxTest::TearDown();
 }
 
 void GameHarness::Step(int frames, uint32_t msPerFrame)
