@@ -2,6 +2,7 @@
 
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
+#include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Tooltip.h"
 #include "shell/Game.h"
@@ -34,7 +35,7 @@ void GUI_MenuCredits::Draw()
 
 void GUI_MenuCredits::HandleKey(unsigned int key)
 {
-    if (key == 36 || key == 53) // Return, Escape
+    if (key == kKeyReturn || key == kKeyEscape)
         MainMenu(0);
 }
 

@@ -40,9 +40,6 @@ public:
     // Animations multiply their per-frame steps by this (at most 3).
     float GetRenderThrottle() const { return throttle_; }
 
-    static const char* BoldFontName() { return "Verdana bold"; }
-    static const char* LCDFontName() { return "LCD Bold"; }
-
 private:
     void DrawAfterWork();
     static void ForgetWindow(GUI_WindowBase* window);

@@ -5,8 +5,6 @@
 #include "port/Paths.h"
 #include "port/sdl/AudioMixer.h"
 
-#include <cstdio>
-
 namespace {
 
 const int kChannels = 64;
@@ -18,14 +16,6 @@ const char* const kVerse2Music = "data/sounds/music/verse2.ogg";
 const char* const kPackNames[6] = {"keyboard", "drums", "bass", "guitar", "saxophone", "vocals"};
 
 GUI_Sounds::Settings DefaultSettings() { return {}; }
-
-// A note in the debug log, in the form of the game's other warnings.
-void Warning(const std::string& text, const char* file, int line)
-{
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%s:%s %d\n", text.c_str(), file, line);
-    GetDebug()->DebugOut(buffer);
-}
 
 } // namespace
 
@@ -94,14 +84,12 @@ AudioBackend* GUI_Sounds::Backend()
 
 void GUI_Sounds::AudioError(const char* text, AudioResult result)
 {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, "Audio error! (%d) (%s) %s\n", int(result), text,
-                  AudioErrorString(result));
-    std::string message = buffer;
-    const std::string detail = backend_ ? backend_->LastErrorDetail() : std::string();
+    // A note in the debug log, in the form of the game's other warnings.
+    std::string detail = backend_ ? backend_->LastErrorDetail() : std::string();
     if (!detail.empty())
-        message += " [" + detail + "]";
-    Warning(message, __FILE__, __LINE__);
+        detail = " [" + detail + "]";
+    DebugOutF("Audio error! (%d) (%s) %s\n%s:%s %d\n", int(result), text, AudioErrorString(result),
+              detail.c_str(), __FILE__, __LINE__);
 }
 
 std::string GUI_Sounds::FullPath(const char* file) const

@@ -158,13 +158,9 @@ bool GUI_WindowBase::CheckClick(float x, float y)
 {
     if (!visible_)
         return false;
-    std::vector<GUI_WindowBase*> snapshot = children_;
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (std::find(children_.begin(), children_.end(), *it) == children_.end())
-            continue;
-        if ((*it)->CheckClick(x, y))
-            return true;
-    }
+    auto offer = [x, y](GUI_WindowBase* c) { return c->CheckClick(x, y); };
+    if (GUI_WindowManager::OfferTopDown(children_, offer))
+        return true;
     bool inside = PtInside(x, y);
     if (inside)
         GUI_GetWindowManager()->MakeTopmost(this);
@@ -177,13 +173,9 @@ bool GUI_WindowBase::CheckRightClick(float x, float y)
 {
     if (!visible_)
         return false;
-    std::vector<GUI_WindowBase*> snapshot = children_;
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (std::find(children_.begin(), children_.end(), *it) == children_.end())
-            continue;
-        if ((*it)->CheckRightClick(x, y))
-            return true;
-    }
+    auto offer = [x, y](GUI_WindowBase* c) { return c->CheckRightClick(x, y); };
+    if (GUI_WindowManager::OfferTopDown(children_, offer))
+        return true;
     bool inside = PtInside(x, y);
     if (inside)
         GUI_GetWindowManager()->MakeTopmost(this);

@@ -22,22 +22,6 @@ void EraseAll(List& list, const GUI_WindowBase* w)
     list.erase(std::remove(list.begin(), list.end(), w), list.end());
 }
 
-// Offers a click to a list's windows from the top down. Walks a snapshot, skips windows
-// that an earlier handler closed, and stops at once when one takes it (that handler may
-// have deleted anything).
-template <class Offer>
-bool OfferTopDown(const List& live, Offer offer)
-{
-    List snapshot = live;
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (!Contains(live, *it))
-            continue;
-        if (offer(*it))
-            return true;
-    }
-    return false;
-}
-
 void PlayErrorSound()
 {
     GUI_GetSounds()->PlaySound("data/sounds/error.ogg", false);

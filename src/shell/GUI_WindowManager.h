@@ -2,6 +2,7 @@
 // Holds every open window of the in-game screen in three ordered lists (the last is the
 // top) and decides which windows are drawn, get per-frame input and are offered a click.
 // It does not own the windows: a window's destructor takes it out of every list.
+#include <algorithm>
 #include <vector>
 
 class GUI_WindowBase;
@@ -37,6 +38,22 @@ public:
     const List& Modals() const { return modals_; }
     const List& Fullscreens() const { return fullscreens_; }
     bool IsRegistered(const GUI_WindowBase* window) const;
+
+    // Offers a click to a list's windows from the top down. Walks a snapshot, skips windows
+    // that an earlier handler closed, and stops at once when one takes it (that handler may
+    // have deleted anything).
+    template <class Offer>
+    static bool OfferTopDown(const List& live, Offer offer)
+    {
+        List snapshot = live;
+        for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+            if (std::find(live.begin(), live.end(), *it) == live.end())
+                continue;
+            if (offer(*it))
+                return true;
+        }
+        return false;
+    }
 
 private:
     List windows_;

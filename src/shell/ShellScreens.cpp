@@ -9,8 +9,6 @@
 #include "shell/Game.h"
 #include "shell/Input.h"
 
-#include <cstdio>
-
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
 namespace {
@@ -23,12 +21,7 @@ std::string& LastReport()
 
 std::string Format(const char* text, const char* file, int line)
 {
-    const char* t = text ? text : "";
-    const char* f = file ? file : "";
-    int size = std::snprintf(nullptr, 0, "%s:%s %d", t, f, line);
-    std::string out(size > 0 ? size_t(size) : 0, '\0');
-    std::snprintf(out.data(), out.size() + 1, "%s:%s %d", t, f, line);
-    return out;
+    return std::string(text ? text : "") + ":" + (file ? file : "") + " " + std::to_string(line);
 }
 
 } // namespace

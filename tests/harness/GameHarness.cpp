@@ -1,6 +1,7 @@
 #include "harness/GameHarness.h"
 
 #include "engine/GDebugEngine.h"
+#include "engine/Utilities.h"
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/Paths.h"
@@ -108,21 +109,29 @@ void PushKey(bool down, int macKey, uint32_t modifiers)
     SDL_PushEvent(&e);
 }
 
-// Mac key codes of the characters TypeText can type.
+void PushLeftButton(bool down, float x, float y)
+{
+    SDL_Event e {};
+    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = 1;
+    e.button.windowID = kInjected;
+    e.button.x = int(x);
+    e.button.y = int(y);
+    SDL_PushEvent(&e);
+}
+
+// The Mac key code that the game reads as this character (the inverse of DikToChar), -1
+// for characters no key types.
 int MacCodeOfChar(char c)
 {
-    static const std::map<char, int> table = {
-        {'a', 0},  {'s', 1},  {'d', 2},  {'f', 3},  {'h', 4},  {'g', 5},  {'z', 6},
-        {'x', 7},  {'c', 8},  {'v', 9},  {'b', 11}, {'q', 12}, {'w', 13}, {'e', 14},
-        {'r', 15}, {'y', 16}, {'t', 17}, {'1', 18}, {'2', 19}, {'3', 20}, {'4', 21},
-        {'6', 22}, {'5', 23}, {'9', 25}, {'7', 26}, {'-', 27}, {'8', 28}, {'0', 29},
-        {'o', 31}, {'u', 32}, {'i', 34}, {'p', 35}, {'l', 37}, {'j', 38}, {'\'', 39},
-        {'k', 40}, {',', 43}, {'n', 45}, {'m', 46}, {'.', 47}, {' ', 49},
-    };
     if (c >= 'A' && c <= 'Z')
         c = char(c - 'A' + 'a');
-    auto it = table.find(c);
-    return it == table.end() ? -1 : it->second;
+    for (int code = 0; c != '\0' && code < 128; ++code)
+        if (DikToChar(code) == c)
+            return code;
+    return -1;
 }
 
 GUI_ButtonText* FindIn(const std::vector<GUI_ButtonBase*>& buttons, const std::string& key)
@@ -176,17 +185,13 @@ void HarnessMode::CheckClick()
 void GameHarness::SetUp()
 {
     oldCwd_ = fs::current_path();
-    fs::current_path(work.Path());
+    SandboxTest::SetUp();
+    clock.Set(100000);
     fs::create_directories(work.Path() / "debugdata");
     fs::create_directories(resources.Path() / "debugdata");
-    fs::copy(fs::path(GameDir()) / "data", resources.Path() / "data",
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    SetResourcesFolder(resources.Str());
-    setenv("XDG_CONFIG_HOME", config.Str().c_str(), 1);
+    CopyShippedData();
     setenv("AMP_NONINTERACTIVE", "1", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SetClockSource(&clock);
-    SetReportSink(&reports);
     GUI_GetSounds()->SetBackend(&audio);
 
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
@@ -206,10 +211,7 @@ void GameHarness::TearDown()
     SetBeforeFlipHook(nullptr);
     SDL_SetEventFilter(nullptr, nullptr);
     GUI_GetSounds()->SetBackend(nullptr);
-    SetReportSink(nullptr);
-    SetClockSource(nullptr);
-    SetResourcesFolder("");
-    fs::current_path(oldCwd_);
+    SandboxTest::TearDown();
 }
 
 void GameHarness::Step(int frames, uint32_t msPerFrame)
@@ -239,31 +241,9 @@ void GameHarness::MoveMouse(float x, float y)
     SDL_PushEvent(&e);
 }
 
-void GameHarness::MouseDown(float x, float y)
-{
-    SDL_Event e {};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_PRESSED;
-    e.button.clicks = 1;
-    e.button.windowID = kInjected;
-    e.button.x = int(x);
-    e.button.y = int(y);
-    SDL_PushEvent(&e);
-}
+void GameHarness::MouseDown(float x, float y) { PushLeftButton(true, x, y); }
 
-void GameHarness::MouseUp(float x, float y)
-{
-    SDL_Event e {};
-    e.type = SDL_MOUSEBUTTONUP;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.windowID = kInjected;
-    e.button.x = int(x);
-    e.button.y = int(y);
-    SDL_PushEvent(&e);
-}
+void GameHarness::MouseUp(float x, float y) { PushLeftButton(false, x, y); }
 
 void GameHarness::Click(float x, float y)
 {

@@ -15,7 +15,6 @@
 //
 // Each test runs in its own process (the game's singletons are never freed). Tests that
 // use it are labelled "gl" and run under Xvfb.
-#include "port/Clock.h"
 #include "port/sdl/FrameCapture.h"
 #include "shell/GUI_GameModeBase.h"
 #include "shell/Game.h"
@@ -50,7 +49,7 @@ public:
     int draws = 0;
 };
 
-class GameHarness : public ::testing::Test {
+class GameHarness : public SandboxTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -94,13 +93,8 @@ protected:
     std::vector<AlertRequest> TakeReports();
     std::string DebugLog() const;
 
-    GManualClock clock {100000};
-    RecordingReportSink reports;
     RecordingAudioBackend audio;
     HarnessMode mode;
-    TempDir work;
-    TempDir resources;
-    TempDir config;
 
 private:
     void SaveFailureFrame();
