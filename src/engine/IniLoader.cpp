@@ -10,7 +10,6 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -18,16 +17,6 @@ const std::string& EmptyText()
 {
     static const std::string empty;
     return empty;
-}
-
-bool CopyCut(const std::string& text, char* buffer, size_t size)
-{
-    if (!buffer || size == 0)
-        return false;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return true;
 }
 
 } // namespace

@@ -21,16 +21,6 @@ bool IsTrimmed(char c)
     return c == '\n' || c == '\r' || c == ' ';
 }
 
-// Copies text into a buffer of `size` bytes, cut to fit and always terminated.
-void CopyCut(const std::string& text, char* out, size_t size)
-{
-    if (!out || size == 0)
-        return;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(out, text.data(), n);
-    out[n] = '\0';
-}
-
 std::string PercentEncode(const std::string& text)
 {
     static const char* const hex = "0123456789ABCDEF";
@@ -131,6 +121,16 @@ std::string UpperCase(const std::string& text)
     for (char& c : out)
         c = char(std::toupper(static_cast<unsigned char>(c)));
     return out;
+}
+
+size_t CopyCut(const std::string& text, char* buffer, size_t size)
+{
+    if (!buffer || size == 0)
+        return 0;
+    size_t n = std::min(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return n;
 }
 
 std::string AddDots(const std::string& text, size_t length)

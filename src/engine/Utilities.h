@@ -19,6 +19,10 @@ std::string TrimEnd(const std::string& text);
 std::string LowerCase(const std::string& text);
 std::string UpperCase(const std::string& text);
 
+// Copies the text into a buffer of `size` bytes, cut to fit and always terminated; returns
+// the characters copied (0 for a null or empty buffer).
+size_t CopyCut(const std::string& text, char* buffer, size_t size);
+
 // The text cut to `length` characters with "..." appended when it is longer.
 std::string AddDots(const std::string& text, size_t length);
 // The same into a buffer of `size` bytes, cut to fit.
