@@ -162,22 +162,13 @@ void IniLoader::LoadAllSectionNames(const std::string& path)
     FILE* f = Mac_fopen(path.c_str(), "r");
     if (!f)
         return;
-    std::string line;
-    int c;
-    auto finishLine = [&] {
+    ForEachLine(f, [&](const std::string& line) {
         if (!line.empty() && line[0] == '[') {
             std::string name = TrimEnd(line);
             name = name.size() >= 2 ? name.substr(1, name.size() - 2) : std::string();
             sectionNames_.push_back(name);
         }
-        line.clear();
-    };
-    while ((c = std::fgetc(f)) != EOF) {
-        line += char(c);
-        if (c == '\n')
-            finishLine();
-    }
-    finishLine();
+    });
     std::fclose(f);
 }
 

@@ -189,6 +189,20 @@ char* NumToDelimitedChar(long long number, char* buffer, size_t size)
     return buffer;
 }
 
+void ForEachLine(FILE* file, const std::function<void(const std::string&)>& use)
+{
+    std::string line;
+    int c;
+    while ((c = std::fgetc(file)) != EOF) {
+        line += char(c);
+        if (c == '\n') {
+            use(line);
+            line.clear();
+        }
+    }
+    use(line);
+}
+
 std::string GetSafeFilename(const std::string& base, const std::string& extension)
 {
     std::string name = base + "." + extension;
