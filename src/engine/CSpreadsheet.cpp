@@ -33,23 +33,14 @@ CSpreadsheet::CSpreadsheet(const std::string& path) : path_(path)
         return;
     }
     read_ = true;
-    std::string line;
     int lineNumber = 1;
-    auto finishLine = [&] {
+    ForEachLine(f, [&](const std::string& line) {
         if (!line.empty() && line[0] == '#') {
             push_back(line);
             lines_.push_back(lineNumber);
         }
-        line.clear();
         ++lineNumber;
-    };
-    int c;
-    while ((c = std::fgetc(f)) != EOF) {
-        line += char(c);
-        if (c == '\n')
-            finishLine();
-    }
-    finishLine();
+    });
     std::fclose(f);
 }
 

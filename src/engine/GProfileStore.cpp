@@ -91,19 +91,7 @@ void GProfileStore::Load()
             DebugOutF("Profile store %s: damaged line %d skipped", loadedFrom_.c_str(), lineNumber);
             continue;
         }
-        Section* s = FindSection(fields[0], fields[1]);
-        if (!s) {
-            sections_.push_back(Section {fields[0], fields[1], {}});
-            s = &sections_.back();
-        }
-        bool replaced = false;
-        for (auto& pair : s->pairs)
-            if (pair.first == fields[2]) {
-                pair.second = fields[3];
-                replaced = true;
-            }
-        if (!replaced)
-            s->pairs.emplace_back(fields[2], fields[3]);
+        Put(fields[0], fields[1], fields[2], fields[3]);
     }
 }
 
@@ -129,6 +117,24 @@ GProfileStore::Section* GProfileStore::FindSection(const std::string& file, cons
     return nullptr;
 }
 
+void GProfileStore::Put(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value)
+{
+    Section* s = FindSection(file, section);
+    if (!s) {
+        sections_.push_back(Section {file, section, {}});
+        s = &sections_.back();
+    }
+    bool found = false;
+    for (auto& pair : s->pairs)
+        if (pair.first == key) {
+            pair.second = value;
+            found = true;
+        }
+    if (!found)
+        s->pairs.emplace_back(key, value);
+}
+
 const std::string* GProfileStore::Get(const std::string& file, const std::string& section, const std::string& key)
 {
     const Pairs* pairs = GetSection(file, section);
@@ -151,19 +157,7 @@ bool GProfileStore::Set(const std::string& file, const std::string& section, con
                         const std::string& value)
 {
     EnsureLoaded();
-    Section* s = FindSection(file, section);
-    if (!s) {
-        sections_.push_back(Section {file, section, {}});
-        s = &sections_.back();
-    }
-    bool found = false;
-    for (auto& pair : s->pairs)
-        if (pair.first == key) {
-            pair.second = value;
-            found = true;
-        }
-    if (!found)
-        s->pairs.emplace_back(key, value);
+    Put(file, section, key, value);
     return Save();
 }
 

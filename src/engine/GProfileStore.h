@@ -36,6 +36,8 @@ private:
     void Load();
     bool Save() const;
     Section* FindSection(const std::string& file, const std::string& section);
+    // Sets the key in memory, adding its section or the key when missing.
+    void Put(const std::string& file, const std::string& section, const std::string& key, const std::string& value);
 
     std::deque<Section> sections_;
     std::string loadedFrom_;

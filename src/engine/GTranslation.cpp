@@ -121,9 +121,7 @@ char* GTranslation::ReplaceToken(char* buffer, size_t size, const char* token, c
     std::string text(buffer, strnlen(buffer, size));
     if (!ReplaceToken(text, std::string(token), std::string(replacement ? replacement : "")))
         return nullptr;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    CopyCut(text, buffer, size);
     return buffer;
 }
 

@@ -10,7 +10,6 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -18,16 +17,6 @@ const std::string& EmptyText()
 {
     static const std::string empty;
     return empty;
-}
-
-bool CopyCut(const std::string& text, char* buffer, size_t size)
-{
-    if (!buffer || size == 0)
-        return false;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return true;
 }
 
 } // namespace
@@ -173,22 +162,13 @@ void IniLoader::LoadAllSectionNames(const std::string& path)
     FILE* f = Mac_fopen(path.c_str(), "r");
     if (!f)
         return;
-    std::string line;
-    int c;
-    auto finishLine = [&] {
+    ForEachLine(f, [&](const std::string& line) {
         if (!line.empty() && line[0] == '[') {
             std::string name = TrimEnd(line);
             name = name.size() >= 2 ? name.substr(1, name.size() - 2) : std::string();
             sectionNames_.push_back(name);
         }
-        line.clear();
-    };
-    while ((c = std::fgetc(f)) != EOF) {
-        line += char(c);
-        if (c == '\n')
-            finishLine();
-    }
-    finishLine();
+    });
     std::fclose(f);
 }
 

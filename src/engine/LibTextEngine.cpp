@@ -362,7 +362,7 @@ void LibTextEngine::ProcessTextQueue(int maxChars)
     }
     if (queueCount_ > 0 && current_) {
         int glyphs = int(queue_.size());
-        if (maxChars != -1 && maxChars >= 0 && glyphs > maxChars)
+        if (maxChars >= 0 && glyphs > maxChars)
             glyphs = maxChars;
         if (renderer_ && glyphs > 0)
             renderer_->DrawGlyphs(*current_, queue_.data(), glyphs);

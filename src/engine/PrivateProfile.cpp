@@ -2,6 +2,7 @@
 
 #include "engine/GDebugEngine.h"
 #include "engine/GProfileStore.h"
+#include "engine/Utilities.h"
 #include "iniparser/iniparser.h"
 #include "port/Paths.h"
 
@@ -85,16 +86,6 @@ bool FileValue(const std::string& section, const std::string& key, const std::st
         return false;
     value = it->second ? it->second : "";
     return true;
-}
-
-size_t CopyCut(const std::string& text, char* buffer, size_t size)
-{
-    if (!buffer || size == 0)
-        return 0;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return n;
 }
 
 } // namespace

@@ -21,16 +21,6 @@ bool IsTrimmed(char c)
     return c == '\n' || c == '\r' || c == ' ';
 }
 
-// Copies text into a buffer of `size` bytes, cut to fit and always terminated.
-void CopyCut(const std::string& text, char* out, size_t size)
-{
-    if (!out || size == 0)
-        return;
-    size_t n = std::min(text.size(), size - 1);
-    std::memcpy(out, text.data(), n);
-    out[n] = '\0';
-}
-
 std::string PercentEncode(const std::string& text)
 {
     static const char* const hex = "0123456789ABCDEF";
@@ -133,6 +123,16 @@ std::string UpperCase(const std::string& text)
     return out;
 }
 
+size_t CopyCut(const std::string& text, char* buffer, size_t size)
+{
+    if (!buffer || size == 0)
+        return 0;
+    size_t n = std::min(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return n;
+}
+
 std::string AddDots(const std::string& text, size_t length)
 {
     if (text.size() <= length)
@@ -187,6 +187,20 @@ char* NumToDelimitedChar(long long number, char* buffer, size_t size)
 {
     CopyCut(NumToDelimitedChar(number), buffer, size);
     return buffer;
+}
+
+void ForEachLine(FILE* file, const std::function<void(const std::string&)>& use)
+{
+    std::string line;
+    int c;
+    while ((c = std::fgetc(file)) != EOF) {
+        line += char(c);
+        if (c == '\n') {
+            use(line);
+            line.clear();
+        }
+    }
+    use(line);
 }
 
 std::string GetSafeFilename(const std::string& base, const std::string& extension)

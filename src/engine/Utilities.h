@@ -5,6 +5,8 @@
 #include "engine/PrivateProfile.h"
 
 #include <cstddef>
+#include <cstdio>
+#include <functional>
 #include <string>
 
 // Shows the "Fatal Error" alert naming the function and ends the process at once.
@@ -18,6 +20,10 @@ void EnsureDirectoryExists(const std::string& path);
 std::string TrimEnd(const std::string& text);
 std::string LowerCase(const std::string& text);
 std::string UpperCase(const std::string& text);
+
+// Copies the text into a buffer of `size` bytes, cut to fit and always terminated; returns
+// the characters copied (0 for a null or empty buffer).
+size_t CopyCut(const std::string& text, char* buffer, size_t size);
 
 // The text cut to `length` characters with "..." appended when it is longer.
 std::string AddDots(const std::string& text, size_t length);
@@ -37,6 +43,10 @@ char* NumToDelimitedChar(long long number, char (&buffer)[N])
 {
     return NumToDelimitedChar(number, buffer, N);
 }
+
+// Hands every line of the open file to `use`, each with its line end; the text after the
+// last line end comes last (empty when the file ends with one).
+void ForEachLine(FILE* file, const std::function<void(const std::string&)>& use);
 
 // The first of "base.ext", "base(1).ext", "base(2).ext"... that does not open.
 std::string GetSafeFilename(const std::string& base, const std::string& extension);

@@ -128,14 +128,8 @@ bool CFileFind::GetFilePath(char* buffer, size_t size) const
 CFileFind* FindFirstFile(const std::string& searchPath, _WIN32_FIND_DATA* findData)
 {
     auto* find = new CFileFind;
-    if (find->FindFile(searchPath)) {
-        while (!find->IsDone()) {
-            if (find->FindNextFile()) {
-                Fill(*find, findData);
-                return find;
-            }
-        }
-    }
+    if (find->FindFile(searchPath) && FindNextFile(find, findData))
+        return find;
     delete find;
     return nullptr;
 }

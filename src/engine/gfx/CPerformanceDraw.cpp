@@ -13,9 +13,7 @@ namespace {
 // Section colours are kept red-low like fills; the text engine takes 0xAARRGGBB.
 uint32_t ToVertexColour(uint32_t packed)
 {
-    uint32_t r = packed & 0xFF, g = (packed >> 8) & 0xFF, b = (packed >> 16) & 0xFF;
-    uint32_t a = (packed >> 24) & 0xFF;
-    return (a << 24) | (r << 16) | (g << 8) | b;
+    return VertexColor(packed, packed >> 8, packed >> 16, packed >> 24);
 }
 
 float GraphY(float frameMs)

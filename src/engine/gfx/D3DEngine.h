@@ -131,6 +131,9 @@ private:
     void ApplyFixedState();
     void SetProjection();
     void ReportMissingTexture(const std::string& name);
+    // The surface of a request name, loaded from the bitmap folders on first use; null
+    // (reported once) when it is nowhere.
+    const GSurface* FindOrLoadSurface(const std::string& req);
     void BindNamed(const GSurface& surface);
     void TextureSize(float& w, float& h);
 

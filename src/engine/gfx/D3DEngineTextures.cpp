@@ -93,18 +93,23 @@ void D3DEngine::ReportMissingTexture(const std::string& name)
         D3DEngineError(0, text.c_str());
 }
 
-unsigned D3DEngine::GetTexture(const std::string& name)
+const GSurface* D3DEngine::FindOrLoadSurface(const std::string& req)
 {
-    std::string req = TextureRequestName(name);
     if (const GSurface* s = FindSurface(req))
-        return s->glName;
+        return s;
     if (req.empty() || missing_.count(req))
-        return 0;
+        return nullptr;
     if (CreateTextureOnDemand(req))
         if (const GSurface* s = FindSurface(req))
-            return s->glName;
+            return s;
     ReportMissingTexture(req);
-    return 0;
+    return nullptr;
+}
+
+unsigned D3DEngine::GetTexture(const std::string& name)
+{
+    const GSurface* s = FindOrLoadSurface(TextureRequestName(name));
+    return s ? s->glName : 0;
 }
 
 void D3DEngine::BindNamed(const GSurface& surface)
@@ -122,13 +127,7 @@ bool D3DEngine::SetTexture(const std::string& name)
         redundantBinds_ += 1.0f;
         return true;
     }
-    const GSurface* s = FindSurface(req);
-    if (!s && !req.empty() && !missing_.count(req)) {
-        if (CreateTextureOnDemand(req))
-            s = FindSurface(req);
-        else
-            ReportMissingTexture(req);
-    }
+    const GSurface* s = FindOrLoadSurface(req);
     if (!s) {
         // Never leave the previous picture bound: the caller's quad is drawn untextured.
         SetTexture(0, 0u);

@@ -68,7 +68,7 @@ void GUI_BaseElement::FillWithTexture(const std::string& name, float alpha, floa
     // Clamped: a byte that wrapped would turn 1.004 transparent and -0.5 half opaque.
     auto toByte = [](float v) { return uint32_t(255.0f * std::clamp(std::isnan(v) ? 0.0f : v, 0.0f, 1.0f)); };
     uint32_t a = toByte(alpha), g = toByte(brightness);
-    s.SetVertexColor(g | g << 8 | g << 16 | a << 24);
+    s.SetVertexColor(g, g, g, a);
     s.PlaceLocal(GetCenterX(), GetCenterY());
     GetD3DEngine()->SetTexture(name);
     s.DrawNoChecks();
