@@ -23,7 +23,7 @@
 namespace {
 
 // The byte whose picture goes into each glyph slot. Slots 92-98 hold the symbols that
-// the engine sends there ("£", "%", "ç", "ö", "ä", "ü", "ß"); slot 4 is reached by no byte
+// the engine sends there (pound sign, "%", c-cedilla, o/a/u-umlaut, sharp s); slot 4 is reached by no byte
 // and repeats "%"; slot 99 stays empty.
 unsigned char SlotCharacter(int slot)
 {
