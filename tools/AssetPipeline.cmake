@@ -13,21 +13,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 set(RUN_TOOL ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0)
 set(asset_outputs)
 
-# Reads a list file: one entry per line, "#" starts a comment, fields split on blanks.
-function(amp_read_list file out)
-  file(STRINGS ${file} lines)
-  set(entries)
-  foreach(line IN LISTS lines)
-    string(REGEX REPLACE "#.*$" "" line "${line}")
-    string(STRIP "${line}" line)
-    if(line STREQUAL "")
-      continue()
-    endif()
-    string(REGEX REPLACE "[ \t]+" "|" line "${line}")
-    list(APPEND entries "${line}")
-  endforeach()
-  set(${out} ${entries} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ReadList.cmake)
 
 # Pictures: <output below data/> <source below art/> <png|jpeg|bmp> <width> <height>
 amp_read_list(${ART_DIR}/manifest.txt pictures)
