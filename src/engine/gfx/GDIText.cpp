@@ -37,9 +37,6 @@ float ScreenWidth()
 {
     return D3DEngine::W > 0.0f ? D3DEngine::W : gScreenWidth;
 }
-} // namespace
-
-namespace {
 
 // Faces already reported missing since the fonts were last deleted: one log line each.
 std::set<std::string> gReportedFaces;
