@@ -126,12 +126,12 @@ void FormattedText::ProcessTag()
         std::istringstream in(value);
         std::string field;
         for (int i = 0; i < 4 && std::getline(in, field, ','); ++i)
-            parts[i] = uint32_t(std::atoi(field.c_str())) & 0xFF;
+            parts[i] = uint32_t(std::strtoll(field.c_str(), nullptr, 10)) & 0xFF; // saturates, never overflows
         colour_ = parts[0] + parts[1] * 256u + parts[2] * 65536u + parts[3] * 16777216u;
     } else if (tag_.find("SIZE") != std::string::npos) {
-        size_ = float(std::atof(value.c_str()));
+        size_ = std::strtof(value.c_str(), nullptr); // out of range: infinite, never undefined
     } else if (tag_.find("WRAP") != std::string::npos) {
-        wrap_ = float(std::atof(value.c_str()));
+        wrap_ = std::strtof(value.c_str(), nullptr); // out of range: infinite, never undefined
     } else if (tag_ == "BR") {
         auto chunk = std::make_unique<FormattedTextChunk>();
         chunk->text = kLineBreak;

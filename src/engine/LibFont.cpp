@@ -40,6 +40,8 @@ float LibFont::GetKerning(int first, int second) const
 
 void LibFont::CalculateCharWidths(const uint8_t* pixels, int width, int height, int cellSize, int32_t widths[GLYPHS])
 {
+    // Ten cells of any larger size already reach past every picture there is.
+    cellSize = std::min(cellSize, kMaxTextPixels);
     for (int glyph = 0; glyph < GLYPHS; ++glyph) {
         const int left = (glyph % 10) * cellSize;
         const int top = (glyph / 10) * cellSize;
@@ -64,9 +66,12 @@ bool LibFont::ReadWidthFile(const std::string& path, int32_t widths[GLYPHS])
     std::fclose(file);
     if (!whole)
         return false;
+    // A width outside what a glyph can measure (a damaged or hostile file) is held to it,
+    // so layout never multiplies or sums absurd numbers.
     for (int i = 0; i < GLYPHS; ++i)
-        widths[i] = int32_t(uint32_t(bytes[i * 4]) | uint32_t(bytes[i * 4 + 1]) << 8 |
-                            uint32_t(bytes[i * 4 + 2]) << 16 | uint32_t(bytes[i * 4 + 3]) << 24);
+        widths[i] = std::clamp(int32_t(uint32_t(bytes[i * 4]) | uint32_t(bytes[i * 4 + 1]) << 8 |
+                                       uint32_t(bytes[i * 4 + 2]) << 16 | uint32_t(bytes[i * 4 + 3]) << 24),
+                               0, kMaxTextPixels);
     return true;
 }
 
@@ -125,11 +130,17 @@ void LibFont::Initialise(const char* widthFile, const char* textureName, int bas
         DebugOutF("Font texture missing: %s", textureName);
 
     if (!ReadWidthFile(widthFile, widths_)) {
-        // Measure the glyphs from the texture; keep them in memory even when the file
-        // cannot be written.
-        CalculateCharWidths(pixels, texWidth, texHeight, cellSize, widths_);
-        if (!WriteWidthFile(WidthFileTarget(widthFile), widths_))
-            DebugOutF("Could not write font widths: %s", widthFile);
+        if (!loaded || !pixels) {
+            // Nothing to measure. Widths of a missing texture are all zero, and written
+            // down they would win over the real texture on every later start.
+            DebugOutF("Font widths not computed, no texture to measure: %s", textureName);
+        } else {
+            // Measure the glyphs from the texture; keep them in memory even when the file
+            // cannot be written.
+            CalculateCharWidths(pixels, texWidth, texHeight, cellSize, widths_);
+            if (!WriteWidthFile(WidthFileTarget(widthFile), widths_))
+                DebugOutF("Could not write font widths: %s", widthFile);
+        }
     }
     LayOutGlyphs(loaded ? texWidth : 0);
 }

@@ -3,7 +3,9 @@
 #include "engine/EngineAssert.h"
 #include "engine/GDebugEngine.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -11,6 +13,13 @@ constexpr int kVertsPerGlyph = 4;
 // The last queue position at which another glyph may still start.
 constexpr int kLastGlyphStart = LibTextEngine::MAXVERTS - 5;
 } // namespace
+
+int TextPixels(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return int(std::clamp(value, -double(kMaxTextPixels), double(kMaxTextPixels)));
+}
 
 LibTextEngine* GetTextEngine()
 {
@@ -141,11 +150,12 @@ int LibTextEngine::GetCharacterWidth(char ch)
         return 0;
     int glyph = CharToID(static_cast<unsigned char>(ch));
     if (glyph < 0)
-        return int(pointSize_ / 4.0f);
+        return TextPixels(pointSize_ / 4.0f);
     if (glyph > 99)
         glyph = 99;
     const float scale = current_->GetBaseSize() > 0 ? pointSize_ / float(current_->GetBaseSize()) : 0.0f;
-    return int(float(int(scale * float(current_->GetWidth(glyph)))) + scale * float(current_->GetSpacing()));
+    return TextPixels(float(TextPixels(scale * float(current_->GetWidth(glyph)))) +
+                      scale * float(current_->GetSpacing()));
 }
 
 int LibTextEngine::GetStringLength(const char* text)
@@ -156,10 +166,11 @@ int LibTextEngine::GetStringLength(const char* text)
     }
     if (!text)
         return 0;
-    int length = 0;
+    // Each width is at most kMaxTextPixels, so the sum cannot overflow 64 bits.
+    int64_t length = 0;
     for (const char* p = text; *p; ++p)
         length += GetCharacterWidth(*p);
-    return length;
+    return TextPixels(double(length));
 }
 
 int LibTextEngine::CountSpaces(const char* text)
@@ -214,7 +225,7 @@ template <class Use> void LibTextEngine::ForEachWrappedLine(const char* text, fl
     std::string line;
     while (!rest.empty()) {
         line.swap(rest);
-        TruncateText(int(wrap), line, rest);
+        TruncateText(TextPixels(wrap), line, rest);
         use(line);
     }
 }
@@ -223,7 +234,7 @@ int LibTextEngine::GetWrappedHeight(const char* text, float wrap)
 {
     int lines = 0;
     ForEachWrappedLine(text, wrap, [&](const std::string&) { ++lines; });
-    return int(pointSize_ * float(lines));
+    return TextPixels(pointSize_ * float(lines));
 }
 
 int LibTextEngine::GetMaxWrapWidth(const char* text, float wrap)

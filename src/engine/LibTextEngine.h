@@ -9,6 +9,13 @@
 #include <string>
 #include <vector>
 
+// The largest pixel value text layout hands out. Sizes, wraps and widths come from data
+// files and callers' arithmetic; absurd ones are held to this instead of overflowing an int.
+constexpr int kMaxTextPixels = 1 << 24;
+// A layout value as whole pixels: its whole part (towards zero), NaN as 0, held within
+// -kMaxTextPixels..kMaxTextPixels.
+int TextPixels(double value);
+
 // One queued glyph quad: top-left corner, edge length in pixels, glyph index, colour
 // 0xAARRGGBB. Each stands for four queue vertices.
 struct LibTextGlyph {

@@ -17,7 +17,7 @@ GUI_Cursor::GUI_Cursor()
 
 void GUI_Cursor::Draw()
 {
-    if (GetD3DEngine()->IsWindowed())
+    if (GetD3DEngine()->GetIsWindowed())
         return;
     width = height = GetGame()->AdjustForScreenRes(38.0f);
     PlaceLocal(GetInput()->MouseX() + width / 2.0f, GetInput()->MouseY() + height / 2.0f);

@@ -14,7 +14,7 @@ bool appActive = true;
 // In full screen the game draws its own pointer; in a window the system's shows.
 void MatchSystemCursor()
 {
-    bool full = !GetD3DEngine()->IsWindowed();
+    bool full = !GetD3DEngine()->GetIsWindowed();
     bool shown = IsSystemCursorShown();
     if (full && shown)
         ShowSystemCursor(false);

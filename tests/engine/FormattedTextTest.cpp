@@ -101,6 +101,30 @@ TEST_F(FormattedTextRender, ChunksStackDownwardInEngineColours)
     EXPECT_EQ(q[2].colour, 0xFFFF0000u);
 }
 
+// Absurd tag values from a text file: colours keep their low bytes, and sizes and wraps
+// beyond any float still lay out every glyph (held within range by the text engine).
+TEST_F(FormattedTextRender, AbsurdTagValuesLoseNoGlyph)
+{
+    FormattedText colours;
+    colours.Parse("<COLOR=99999999999,-99999999999,256,-1>x");
+    ASSERT_EQ(colours.GetChunks().size(), 1u);
+    EXPECT_EQ(colours.GetChunks()[0]->colour, 0xFF0001FFu);
+
+    BlankFontRenderer renderer;
+    LibTextEngine engine;
+    engine.SetRenderer(&renderer);
+    engine.Initialise();
+    engine.AddFont("data/fonts/blank.dds.dat", "blank.dds", 10, 10);
+    for (const char* tags : {"<SIZE=1e39>", "<SIZE=-1e39>", "<SIZE=nan>", "<WRAP=1e39>", "<WRAP=-1e39>", "<WRAP=nan>",
+                             "<SIZE=1e39><WRAP=1e39>", "<SIZE=3e9><WRAP=0>"}) {
+        FormattedText ft;
+        ft.Parse(std::string("<FONTNAME=blank.dds>") + tags + "ab cd<BR>ef");
+        engine.EndFrame();
+        ft.Render(5, 100, &engine);
+        EXPECT_EQ(engine.GetQueue().size(), 6u) << tags;
+    }
+}
+
 TEST_F(FormattedTextRender, LoadReadsTheFileOrLogs)
 {
     std::filesystem::create_directories(work.Path() / "debugdata");

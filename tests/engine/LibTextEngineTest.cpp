@@ -4,8 +4,12 @@
 #include "engine/LibTextEngine.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 namespace {
@@ -172,7 +176,7 @@ TEST_F(TextEngineTest, UnwritableWidthFileKeepsWidthsInMemory)
     EXPECT_NE(Log().find("Could not write font widths"), std::string::npos);
 }
 
-TEST_F(TextEngineTest, MissingTextureDividesByNothing)
+TEST_F(TextEngineTest, MissingTextureDividesByNothingAndWritesNoWidths)
 {
     renderer.missing = true;
     LibFont* font = AddTestFont();
@@ -180,6 +184,14 @@ TEST_F(TextEngineTest, MissingTextureDividesByNothing)
     EXPECT_EQ(font->GetWidth(Id('A')), 0);
     engine.SetCurrentFont("test.dds");
     EXPECT_EQ(engine.GetStringLength("AA"), 2); // spacing only
+    EXPECT_NE(Log().find("Font widths not computed, no texture to measure: test.dds"), std::string::npos);
+
+    // No zero widths were kept on disk: once the texture is back, it is measured.
+    EXPECT_FALSE(std::filesystem::exists(resources.Path() / "data/fonts/test.dds.dat"));
+    renderer.missing = false;
+    engine.Release();
+    engine.Initialise();
+    EXPECT_EQ(AddTestFont()->GetWidth(Id('A')), 7);
 }
 
 TEST_F(TextEngineTest, CharacterWidthScalesWithPointSize)
@@ -459,6 +471,65 @@ TEST_F(TextEngineTest, JustifiedLinesSpreadWordsOrStayPlain)
     engine.EndFrame();
     engine.AddJustifiedString("AA AA", 0, 0, 500, 0xFFFFFFFF);
     EXPECT_FLOAT_EQ(engine.GetQueue()[2].x, 2 * 9.6f + 3); // laid out as one plain line
+}
+
+TEST(LibTextPixels, WholePartHeldWithinRangeAndNanIsZero)
+{
+    const struct {
+        double value;
+        int pixels;
+    } cases[] = {
+        {2.9, 2}, {-2.9, -2}, {1e39, kMaxTextPixels}, {-1e39, -kMaxTextPixels},
+        {std::numeric_limits<double>::infinity(), kMaxTextPixels}, {std::nan(""), 0}, {3e9, kMaxTextPixels},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextPixels(c.value), c.pixels) << c.value;
+}
+
+// Absurd point sizes, wraps and positions (from data files or callers' arithmetic) and a
+// width file of enormous glyphs are laid out without overflow: every measure handed out
+// stays within the pixel range.
+TEST_F(TextEngineTest, AbsurdSizesWrapsAndWidthsStayWithinRange)
+{
+    int32_t widths[100];
+    std::fill(widths, widths + 100, INT32_MAX);
+    widths[Id('o')] = INT32_MIN;
+    ASSERT_TRUE(LibFont::WriteWidthFile(resources.Str() + "/data/fonts/huge.dds.dat", widths));
+    AddTestFont();
+    EXPECT_EQ(AddTestFont("huge.dds")->GetWidth(Id('o')), 0);
+
+    const float inf = std::numeric_limits<float>::infinity(); // a size of 1e39 as a float
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float big = std::numeric_limits<float>::max();
+    const struct {
+        const char* font;
+        float points, wrap, x;
+    } cases[] = {
+        {"test.dds", inf, 100, 0},   {"test.dds", -inf, 100, 0}, {"test.dds", nan, 100, 0},
+        {"test.dds", big, big, big}, {"test.dds", 12, inf, 0},   {"test.dds", 12, nan, nan},
+        {"test.dds", 12, -inf, -inf}, {"test.dds", 12, 3e9f, 0}, {"huge.dds", 12, 100, 0},
+        {"huge.dds", 1e-30f, 100, 0}, {"huge.dds", big, 1e10f, 0}, {"huge.dds", nan, nan, inf},
+    };
+    const std::string longText(1500, 'A');
+    std::string words;
+    for (int i = 0; i < 20; ++i)
+        words += "AAAA oooo A ";
+    auto inRange = [](int v) { return v >= -kMaxTextPixels && v <= kMaxTextPixels; };
+    for (const auto& c : cases) {
+        engine.EndFrame();
+        engine.SetCurrentFont(c.font, c.points);
+        const std::string what = std::string(c.font) + " at " + std::to_string(c.points) + " wrap " + std::to_string(c.wrap);
+        for (char ch : {'A', 'o', ' ', '\t'})
+            EXPECT_TRUE(inRange(engine.GetCharacterWidth(ch))) << what << " '" << ch << "'";
+        EXPECT_TRUE(inRange(engine.GetStringLength(longText))) << what;
+        EXPECT_TRUE(inRange(engine.GetWrappedHeight(words.c_str(), c.wrap))) << what;
+        EXPECT_TRUE(inRange(engine.GetMaxWrapWidth(words.c_str(), c.wrap))) << what;
+        engine.AddWrappedString(words, c.x, c.x, c.wrap, 0xFFFFFFFF);
+        engine.AddQueueString(words, c.x, 0, 0xFFFFFFFF, c.wrap, LibTextEngine::ALIGN_RIGHT);
+        engine.AddShadowedString(words, c.x, 0, 0xFFFFFFFF, c.wrap, LibTextEngine::ALIGN_CENTRE);
+        engine.AddJustifiedString("AA oo AA", c.x, 0, c.wrap, 0xFFFFFFFF);
+        engine.ProcessTextQueue(-1);
+    }
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <set>
+#include <string>
+#include <vector>
 
 class StringManagerTest : public SandboxTest {
 protected:
@@ -57,13 +59,36 @@ TEST_F(StringManagerTest, EmptyListsGiveEmptyTexts)
     EXPECT_STREQ(manager.GetVariant("-var999999"), "");
 }
 
+// The numbers of the loaded variations "-var<n>" (among the first few hundred).
+std::vector<int> LoadedVariations(StringManager& manager)
+{
+    std::vector<int> numbers;
+    for (int n = 0; n < 300; ++n)
+        if (*manager.GetVariant("-var" + std::to_string(n)))
+            numbers.push_back(n);
+    return numbers;
+}
+
 TEST_F(StringManagerTest, ReleaseAndReloadGetNewVariationNames)
 {
     manager.GetString("vary", 0);
+    const std::vector<int> first = LoadedVariations(manager);
+    ASSERT_EQ(first.size(), 1u);
+    const std::string name = "-var" + std::to_string(first[0]);
+    const std::set<std::string> texts {"first", "second"};
+    EXPECT_EQ(texts.count(manager.GetVariant(name)), 1u);
+
+    // After a release the counter goes on: the same entry becomes the next variation.
     manager.Release();
+    EXPECT_STREQ(manager.GetVariant(name), "");
     EXPECT_STREQ(manager.GetString("vary", 0), "plain");
+    EXPECT_EQ(LoadedVariations(manager), std::vector<int> {first[0] + 1});
     std::set<std::string> seen;
     for (int i = 0; i < 50; ++i)
-        seen.insert(manager.GetUncached("vary", 1));
-    EXPECT_EQ(seen.size(), 2u);
+        seen.insert(manager.GetString("vary", 1));
+    EXPECT_EQ(seen, texts);
+
+    // Loading the section again without a release adds one more.
+    manager.GetUncached("vary", 1);
+    EXPECT_EQ(LoadedVariations(manager), (std::vector<int> {first[0] + 1, first[0] + 2}));
 }

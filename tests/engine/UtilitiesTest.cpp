@@ -1,10 +1,13 @@
 #include "engine/Utilities.h"
 #include "support/TestSupport.h"
 
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -124,11 +127,60 @@ TEST(LinkTest, MailtoIsPercentEncoded)
     EXPECT_EQ(BuildMailtoLink("s", longBody, "a@b").size(), std::string("mailto:a@b?subject=s&body=").size() + 5000);
 }
 
-TEST(LinkTest, NothingOpensWithoutSomeoneToSeeIt)
+// Sets an environment variable (null: removes it) and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name)
+    {
+        const char* old = std::getenv(name);
+        had_ = old != nullptr;
+        old_ = old ? old : "";
+        Set(value);
+    }
+    ~ScopedEnv()
+    {
+        if (had_)
+            setenv(name_.c_str(), old_.c_str(), 1);
+        else
+            unsetenv(name_.c_str());
+    }
+    void Set(const char* value)
+    {
+        if (value)
+            setenv(name_.c_str(), value, 1);
+        else
+            unsetenv(name_.c_str());
+    }
+
+private:
+    std::string name_, old_;
+    bool had_ = false;
+};
+
+// Links open through the first xdg-open on the PATH - here a stand-in that writes down what
+// it was given - and only when someone can see them.
+TEST(LinkTest, LinksOpenThroughXdgOpenOnlyWithSomeoneToSeeThem)
 {
-    setenv("AMP_NONINTERACTIVE", "1", 1);
+    TempDir bin;
+    const std::string opened = bin.Str() + "/opened.txt";
+    bin.Write("xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + opened + "'\n");
+    fs::permissions(bin.Path() / "xdg-open", fs::perms::owner_all);
+    ScopedEnv path("PATH", bin.Str().c_str()), display("DISPLAY", ":99"), ci("CI", nullptr);
+    ScopedEnv quiet("AMP_NONINTERACTIVE", "1");
+
     LaunchWebPage("https://amplivance.invalid/"); // returns at once, opens nothing
     LaunchEmail("s", "b", "a@b");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(fs::exists(opened));
+
+    quiet.Set(nullptr);
+    LaunchWebPage("not a link");
+    LaunchEmail("bug report", "line 1", "support@amplivance.invalid");
+    const std::string expected = BuildMailtoLink("bug report", "line 1", "support@amplivance.invalid") + "\n";
+    // The opener runs on its own, detached: wait for what it writes.
+    for (int i = 0; i < 100 && ReadWholeFile(opened) != expected; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(ReadWholeFile(opened), expected);
 }
 
 class FileUtilitiesTest : public SandboxTest {};

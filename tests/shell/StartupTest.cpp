@@ -99,7 +99,7 @@ TEST_F(StartupTest, WindowedStartWritesNothingAboutTheWindowMode)
     std::string shipped = ReadWholeFile(std::string(GameDir()) + "/data/config.muf");
     EXPECT_EQ(ReadWholeFile(resources.Str() + "/data/config.muf"), shipped);
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 1);
-    EXPECT_TRUE(GetD3DEngine()->IsWindowed());
+    EXPECT_TRUE(GetD3DEngine()->GetIsWindowed());
 }
 
 TEST_F(StartupTest, ModeSwitchesAtTheEndOfTheFadeAndActivatesTheNewMode)
@@ -232,7 +232,7 @@ public:
     {
         if (key == kKeyReturn) {
             GetGame()->ToggleFullscreen();
-            windowedAfterCall = GetD3DEngine()->IsWindowed();
+            windowedAfterCall = GetD3DEngine()->GetIsWindowed();
         }
     }
     bool windowedAfterCall = false;
@@ -254,15 +254,15 @@ TEST_F(StartupTest, FullScreenToggleWaitsForTheFlipAndKeepsTexturesWorking)
 {
     ToggleMode toggle;
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &toggle);
-    ASSERT_TRUE(GetD3DEngine()->IsWindowed());
+    ASSERT_TRUE(GetD3DEngine()->GetIsWindowed());
     PressKey(kKeyReturn);
     EXPECT_TRUE(toggle.windowedAfterCall); // not in the middle of the frame
-    EXPECT_FALSE(GetD3DEngine()->IsWindowed());
+    EXPECT_FALSE(GetD3DEngine()->GetIsWindowed());
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 0);
     EXPECT_NE(GUI_GetTextureCache()->GetHandle(TEX_WINDOW), 0u);
     Step(2);
     PressKey(kKeyReturn);
-    EXPECT_TRUE(GetD3DEngine()->IsWindowed());
+    EXPECT_TRUE(GetD3DEngine()->GetIsWindowed());
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 1);
     EXPECT_NE(DebugLog().find("Rebuild Surfaces"), std::string::npos);
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);

@@ -26,6 +26,10 @@ int ReadSetting(const char* key, int def)
 
 } // namespace
 
+// The fallback is measured against the display, not against the requested size: picking
+// the largest listed size below the requested height could open a window taller than the
+// display (1280 x 960 on a 1440 x 900 display), with its lower part and the title strip
+// out of reach. A window that fits the display in both directions is always usable.
 void ChooseWindowedSize(int displayW, int displayH, int& width, int& height)
 {
     static const int sizes[][2] = {{1280, 1024}, {1280, 960}, {1024, 768}};

@@ -35,7 +35,7 @@ using DisplaySettingReader = int (*)(const char* section, const char* key, int d
 
 // The windowed size used when the display is not larger than the requested size in both
 // directions: the largest of 800 x 600, 1024 x 768, 1280 x 960, 1280 x 1024 that is
-// smaller than the display in both, else 800 x 600.
+// smaller than the display in both, else 800 x 600 (so the window always fits the display).
 void ChooseWindowedSize(int displayW, int displayH, int& width, int& height);
 
 // The ".dds" rule: a name containing ".dds" is requested as ".png" from that point on.
@@ -51,7 +51,7 @@ public:
                     bool skipSafeMode, bool forceWindowed);
     int GetScreenWidth() const { return width_; }
     int GetScreenHeight() const { return height_; }
-    bool IsWindowed() const { return windowed_ != 0; }
+    bool GetIsWindowed() const { return windowed_ != 0; }
     bool InScene() const { return BInScene; }
     void BeginRender();
     void EndRender();

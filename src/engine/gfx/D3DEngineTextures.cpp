@@ -5,6 +5,7 @@
 #include "dds/DDSDecoder.h"
 #include "engine/GDebugEngine.h"
 #include "engine/gfx/GLHeaders.h"
+#include "port/FileFind.h"
 #include "port/MacFile.h"
 #include "port/Report.h"
 #include "port/sdl/ImageDecode.h"
@@ -33,18 +34,17 @@ bool ResourceFolder(const std::string& folder, std::string& out)
     return true;
 }
 
-// Sub-folder names of a folder, in name order, without those beginning with ".".
+// Sub-folder names of a folder (given with its trailing "/"), in the port layer's listing
+// order - case-insensitive, as for every other listing - without those beginning with ".".
 std::vector<std::string> SubFolders(const std::string& dir)
 {
     std::vector<std::string> names;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string n = it->path().filename().string();
-        std::error_code typeEc;
-        if (!n.empty() && n[0] != '.' && it->is_directory(typeEc))
-            names.push_back(n);
-    }
-    std::sort(names.begin(), names.end());
+    CFileFind find;
+    if (!find.FindFile(dir + "*.*"))
+        return names;
+    while (!find.IsDone())
+        if (find.FindNextFile() && find.IsDirectory() && find.GetFileName()[0] != '.')
+            names.push_back(find.GetFileName());
     return names;
 }
 

@@ -1,10 +1,14 @@
 #include "engine/gfx/GDIText.h"
 
+#include "engine/GDebugEngine.h"
+#include "engine/LibTextEngine.h"
 #include "engine/gfx/D3DEngine.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <set>
 
 GDIFont* GDIText::PCurrentFont = nullptr;
 std::list<std::unique_ptr<GDIFont>> GDIText::Fonts;
@@ -33,6 +37,30 @@ float ScreenWidth()
 {
     return D3DEngine::W > 0.0f ? D3DEngine::W : gScreenWidth;
 }
+
+// Faces already reported missing since the fonts were last deleted: one log line each.
+std::set<std::string> gReportedFaces;
+
+void ReportFaceOnce(const std::string& face, const std::string& text)
+{
+    if (gReportedFaces.insert(face).second)
+        DebugOutF("%s", text.c_str());
+}
+
+// The face file for a system font name: its own face, else the fallback face. A missing
+// face is logged by name, so text never vanishes without a word.
+std::string ResolveFace(const std::string& name, bool italic)
+{
+    const std::string face = SystemFontFace(name, italic);
+    std::string path = FindFontFile(face);
+    if (!path.empty())
+        return path;
+    path = FindFontFile(kFallbackFontFace);
+    ReportFaceOnce(face, "Missing font face " + face + " for \"" + name + "\"" +
+                             (path.empty() ? ": its text cannot be drawn" : ", using " + std::string(kFallbackFontFace)));
+    return path;
+}
+
 } // namespace
 
 void GDIText::SetFont(const char* name, int size, bool italic)
@@ -51,8 +79,15 @@ void GDIText::SetFont(const char* name, int size, bool italic)
     font->name = wanted;
     font->size = size;
     font->italic = italic;
-    font->glyphSize = size < 18 ? size - 2 : size - 4;
-    font->face = TTFFont::Open(SystemFontFile(wanted, italic), std::max(1, font->glyphSize));
+    // Glyphs are drawn a little smaller than asked; an absurd size is held to what a glyph
+    // picture can be, so the face and its atlas stay a sane size.
+    font->glyphSize = int32_t(std::clamp<int64_t>(int64_t(size) - (size < 18 ? 2 : 4), 1, kMaxGlyphSize));
+    const std::string file = ResolveFace(wanted, italic);
+    if (!file.empty()) {
+        font->face = TTFFont::Open(file, font->glyphSize);
+        if (!font->face)
+            ReportFaceOnce(file, "Could not open font face " + file + ": text in \"" + wanted + "\" cannot be drawn");
+    }
     if (font->face) {
         font->ascent = font->face->GetAscent();
         font->descentLeading = font->face->GetDescent() + std::max(0, font->face->GetLineSkip() - font->face->GetHeight());
@@ -70,6 +105,7 @@ void GDIText::DeleteFonts()
             gPainter->ForgetFont(*f);
     Fonts.clear();
     PCurrentFont = nullptr;
+    gReportedFaces.clear();
 }
 
 void GDIText::SetGDITextColor(int r, int g, int b)
@@ -129,7 +165,7 @@ int GDIText::Walk(float x, float y, const char* text, float wrap, bool draw, int
     }
     if (lines)
         *lines = count;
-    return int(baseline - y);
+    return TextPixels(double(baseline) - double(y));
 }
 
 int GDIText::GetTextHeight(const char* text, float wrap)
@@ -138,7 +174,7 @@ int GDIText::GetTextHeight(const char* text, float wrap)
         wrap = ScreenWidth();
     int lines = 1;
     Walk(0, 0, text, wrap, false, -1, &lines);
-    return lines * GetLineHeight();
+    return TextPixels(double(lines) * GetLineHeight());
 }
 
 int GDIText::RenderText(float x, float y, const char* text, float wrap)

@@ -50,6 +50,9 @@ public:
 
 class GDIText {
 public:
+    // The largest glyph size a font is drawn at, whatever size is asked for.
+    static constexpr int kMaxGlyphSize = 256;
+
     static void SetGlyphPainter(GDIGlyphPainter* painter);
     // The screen width a wrap of 0 reaches to (the renderer's width once it is open).
     static void SetScreenWidth(float width);

@@ -1,6 +1,7 @@
 #include "port/sdl/TTFFont.h"
 
 #include "port/Cp1252.h"
+#include "port/Paths.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
@@ -83,50 +84,99 @@ bool TTFFont::RenderGlyph(unsigned char c, TTFGlyphBitmap& out) const
     return true;
 }
 
+namespace {
+
+const std::vector<std::string>& DefaultSystemFontFolders()
+{
+    static const std::vector<std::string> folders {"/usr/share/fonts", "/usr/local/share/fonts"};
+    return folders;
+}
+
+// The system folders and what was found below them, by file name (a walk of the system's
+// font tree is slow, so each name is looked up once).
+struct SystemFontSearch {
+    std::mutex lock;
+    std::vector<std::string> folders = DefaultSystemFontFolders();
+    std::map<std::string, std::string> found;
+};
+
+SystemFontSearch& Search()
+{
+    static SystemFontSearch search;
+    return search;
+}
+
+std::string FindBelow(const std::string& root, const std::string& fileName)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(root, ec))
+        return "";
+    for (auto e = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && e != std::filesystem::recursive_directory_iterator(); e.increment(ec))
+        if (e->path().filename() == fileName)
+            return e->path().string();
+    return "";
+}
+
+} // namespace
+
 std::string FindFontFile(const std::string& fileName)
 {
-    static std::mutex lock;
-    static std::map<std::string, std::string> found;
-    std::lock_guard<std::mutex> guard(lock);
-    auto it = found.find(fileName);
-    if (it != found.end())
+    if (fileName.empty())
+        return "";
+    // The shipped copy first: the game looks the same whatever the system has installed.
+    std::error_code ec;
+    const std::string shipped = GetResourcesFolder() + "/" + kShippedFontFolder + "/" + fileName;
+    if (std::filesystem::is_regular_file(shipped, ec))
+        return shipped;
+
+    SystemFontSearch& search = Search();
+    std::lock_guard<std::mutex> guard(search.lock);
+    auto it = search.found.find(fileName);
+    if (it != search.found.end())
         return it->second;
     std::string path;
-    for (const char* root : {"/usr/share/fonts", "/usr/local/share/fonts"}) {
-        std::error_code ec;
-        if (!std::filesystem::is_directory(root, ec))
-            continue;
-        for (auto e = std::filesystem::recursive_directory_iterator(root, ec);
-             !ec && e != std::filesystem::recursive_directory_iterator(); e.increment(ec)) {
-            if (e->path().filename() == fileName) {
-                path = e->path().string();
-                break;
-            }
-        }
+    for (const std::string& root : search.folders) {
+        path = FindBelow(root, fileName);
         if (!path.empty())
             break;
     }
-    found[fileName] = path;
+    search.found[fileName] = path;
     return path;
 }
 
-std::string SystemFontFile(const std::string& name, bool italic)
+void SetSystemFontFolders(const std::vector<std::string>& folders)
+{
+    SystemFontSearch& search = Search();
+    std::lock_guard<std::mutex> guard(search.lock);
+    search.folders = folders;
+    search.found.clear();
+}
+
+void ResetSystemFontFolders()
+{
+    SetSystemFontFolders(DefaultSystemFontFolders());
+}
+
+std::string SystemFontFace(const std::string& name, bool italic)
 {
     std::string lower;
     for (char ch : name)
         lower += char(std::tolower(static_cast<unsigned char>(ch)));
-    const bool bold = lower.find("bold") != std::string::npos;
-    const char* file;
     if (lower.find("lcd") != std::string::npos)
-        file = italic ? "DSEG14Classic-BoldItalic.ttf" : "DSEG14Classic-Bold.ttf";
-    else if (lower.find("journal") != std::string::npos)
-        file = italic ? "ComicNeue-Italic.otf" : "ComicNeue-Regular.otf";
-    else if (bold)
-        file = italic ? "DejaVuSans-BoldOblique.ttf" : "DejaVuSans-Bold.ttf";
-    else
-        file = italic ? "DejaVuSans-Oblique.ttf" : "DejaVuSans.ttf";
-    std::string path = FindFontFile(file);
-    if (path.empty())
-        path = FindFontFile("DejaVuSans.ttf");
-    return path;
+        return italic ? "DSEG14Classic-BoldItalic.ttf" : "DSEG14Classic-Bold.ttf";
+    if (lower.find("journal") != std::string::npos)
+        return italic ? "ComicNeue-Italic.otf" : "ComicNeue-Regular.otf";
+    if (lower.find("bold") != std::string::npos)
+        return italic ? "DejaVuSans-BoldOblique.ttf" : "DejaVuSans-Bold.ttf";
+    return italic ? "DejaVuSans-Oblique.ttf" : kFallbackFontFace;
+}
+
+std::vector<std::string> SystemFontFaces()
+{
+    std::vector<std::string> faces;
+    for (const char* name : {"LCD Bold", "Journal", "tahoma bold", "tahoma"})
+        for (bool italic : {false, true})
+            faces.push_back(SystemFontFace(name, italic));
+    return faces;
 }

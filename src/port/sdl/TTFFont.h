@@ -45,11 +45,24 @@ private:
 // Starts SDL2_ttf once; false when it cannot start.
 bool EnsureTTFStarted();
 
-// Finds a font file by its file name below the system's font folders; empty when absent.
-std::string FindFontFile(const std::string& fileName);
+// The folder, inside the Resources folder, that holds the TrueType faces the game ships
+// with (copied there by the build).
+constexpr const char* kShippedFontFolder = "ttf";
+// The face every other face falls back to.
+constexpr const char* kFallbackFontFace = "DejaVuSans.ttf";
 
-// The free face standing in for a system font name the game uses: "Verdana bold",
-// "tahoma bold" (with or without a trailing blank) -> DejaVu Sans Bold; "LCD Bold" -> DSEG14
-// Classic Bold; "Journal" -> Comic Neue; "tahoma", the empty name and anything else ->
-// DejaVu Sans. Italic picks the face's oblique or italic style. Returns the file's path.
-std::string SystemFontFile(const std::string& name, bool italic);
+// Finds a font file by its file name: first among the faces shipped with the game, then
+// below the system's font folders; empty when it is in neither.
+std::string FindFontFile(const std::string& fileName);
+// The system font folders searched after the shipped faces; tests narrow them (an empty
+// list searches none).
+void SetSystemFontFolders(const std::vector<std::string>& folders);
+void ResetSystemFontFolders();
+
+// The file name of the free face standing in for a system font name the game uses:
+// "Verdana bold", "tahoma bold" (with or without a trailing blank) -> DejaVu Sans Bold;
+// "LCD Bold" -> DSEG14 Classic Bold; "Journal" -> Comic Neue; "tahoma", the empty name and
+// anything else -> DejaVu Sans. Italic picks the face's oblique or italic style.
+std::string SystemFontFace(const std::string& name, bool italic);
+// Every face SystemFontFace can name, and the fallback.
+std::vector<std::string> SystemFontFaces();

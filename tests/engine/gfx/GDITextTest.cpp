@@ -2,10 +2,16 @@
 // alignment and the character limit, over a painter that records the glyphs drawn.
 #include "engine/gfx/GDIText.h"
 
+#include "engine/LibTextEngine.h"
 #include "engine/gfx/D3DEngine.h"
+#include "port/Paths.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -237,6 +243,101 @@ TEST_F(GDITextTest, DropTextDrawsAShadowFirst)
     EXPECT_EQ(painter.glyphs[0].r, 0);
     EXPECT_EQ(painter.glyphs[1].x, 10);
     EXPECT_EQ(painter.glyphs[1].r, 200);
+}
+
+// Absurd sizes, positions and wraps: fonts stay a drawable size and every measure handed
+// out stays within the pixel range.
+TEST_F(GDITextTest, AbsurdSizesPositionsAndWrapsStayWithinRange)
+{
+    for (int size : {INT_MIN, -5, 0, 1, 3, 100000, INT_MAX}) {
+        GDIText::SetFont("tahoma", size, false);
+        const GDIFont* f = GDIText::GetCurrentFont();
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(f->size, size);
+        EXPECT_GE(f->glyphSize, 1) << size;
+        EXPECT_LE(f->glyphSize, GDIText::kMaxGlyphSize) << size;
+    }
+    const float inf = std::numeric_limits<float>::infinity(); // 1e39 as a float
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float big = std::numeric_limits<float>::max();
+    const struct {
+        float x, y, wrap;
+    } cases[] = {
+        {0, inf, 100}, {0, nan, 100}, {inf, 0, 0}, {-inf, -inf, nan}, {big, -big, big}, {0, 0, -inf}, {0, big, 3e9f},
+    };
+    const char* text = "word word word word";
+    auto inRange = [](int v) { return v >= -kMaxTextPixels && v <= kMaxTextPixels; };
+    for (const auto& c : cases) {
+        GDIText::SetFont("tahoma", 14, false);
+        const std::string what = std::to_string(c.x) + ", " + std::to_string(c.y) + " wrap " + std::to_string(c.wrap);
+        EXPECT_TRUE(inRange(GDIText::RenderText(c.x, c.y, text, c.wrap))) << what;
+        EXPECT_TRUE(inRange(GDIText::RenderDropText(c.x, c.y, text, 1, 2, 3, c.wrap))) << what;
+        const int height = GDIText::GetTextHeight(text, c.wrap);
+        EXPECT_TRUE(height > 0 && inRange(height)) << what;
+        for (int align : {GTEXTALIGN_LEFT, GTEXTALIGN_CENTRE, GTEXTALIGN_RIGHT})
+            GDIText::AddChunk(c.x, c.y, text, "tahoma", 14, c.wrap, align, 255, 255, 255);
+        GDIText::RenderChunks(-1);
+    }
+}
+
+// The faces of the system-font text ship in the runnable tree and are found there before
+// the system's; a missing face is logged by name and the text falls back to another face.
+class SystemFontFaceTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        OpenSandboxDebugLog();
+    }
+    void TearDown() override
+    {
+        GDIText::DeleteFonts();
+        ResetSystemFontFolders();
+        SandboxTest::TearDown();
+    }
+    void Ship(const std::string& face) const
+    {
+        std::filesystem::create_directories(resources.Path() / kShippedFontFolder);
+        std::filesystem::copy_file(GameDir() + "/ttf/" + face, resources.Path() / kShippedFontFolder / face);
+    }
+};
+
+TEST_F(SystemFontFaceTest, EveryFaceShipsWithTheGameAndIsFoundThereFirst)
+{
+    SetResourcesFolder(GameDir());
+    for (const std::string& face : SystemFontFaces()) {
+        EXPECT_EQ(FindFontFile(face), GameDir() + "/ttf/" + face) << face;
+        EXPECT_NE(TTFFont::Open(FindFontFile(face), 12), nullptr) << face;
+    }
+    // Without a shipped copy, the system's; with one, the shipped copy.
+    SetResourcesFolder(resources.Str());
+    const std::string system = FindFontFile("DejaVuSans.ttf");
+    EXPECT_FALSE(system.empty());
+    EXPECT_EQ(system.find(resources.Str()), std::string::npos);
+    Ship("DejaVuSans.ttf");
+    EXPECT_EQ(FindFontFile("DejaVuSans.ttf"), resources.Str() + "/ttf/DejaVuSans.ttf");
+    EXPECT_EQ(FindFontFile("NoSuchFace.ttf"), "");
+}
+
+TEST_F(SystemFontFaceTest, MissingFaceIsLoggedByNameAndTextFallsBack)
+{
+    SetSystemFontFolders({});
+    Ship("DejaVuSans.ttf");
+    GDIText::SetFont("LCD Bold", 16, false);
+    ASSERT_NE(GDIText::GetCurrentFont()->face, nullptr);
+    EXPECT_GT(GDIText::GetStringWidth("123"), 0.0f);
+    GDIText::SetFont("LCD Bold", 20, false);
+    const std::string line = "Missing font face DSEG14Classic-Bold.ttf for \"LCD Bold\", using DejaVuSans.ttf";
+    const std::string log = SandboxDebugLog();
+    ASSERT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line, log.find(line) + 1), std::string::npos) << "logged once per face";
+
+    // With no face at all the text cannot be drawn, and the log says which face is missing.
+    std::filesystem::remove(resources.Path() / kShippedFontFolder / "DejaVuSans.ttf");
+    GDIText::SetFont("Journal", 16, true);
+    EXPECT_EQ(GDIText::GetCurrentFont()->face, nullptr);
+    EXPECT_NE(SandboxDebugLog().find("Missing font face ComicNeue-Italic.otf for \"Journal\": its text cannot be drawn"),
+              std::string::npos);
 }
 
 } // namespace

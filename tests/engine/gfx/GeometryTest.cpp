@@ -50,15 +50,19 @@ class BitmapFolderTest : public SandboxTest {};
 
 TEST_F(BitmapFolderTest, FoldersListedParentFirstThenDepthFirstSkippingDotFolders)
 {
-    for (const char* d : {"data/bitmaps/b/inner", "data/bitmaps/a", "data/bitmaps/.hidden"})
+    // Upper-case names sort among the lower-case ones, as in every other listing.
+    for (const char* d : {"data/bitmaps/b/inner", "data/bitmaps/a", "data/bitmaps/.hidden", "data/bitmaps/Band",
+                          "data/bitmaps/Zed", "data/bitmaps/B"})
         std::filesystem::create_directories(resources.Path() / d);
+    resources.Write("data/bitmaps/c.png", "not a folder");
     D3DEngine engine;
     engine.AddBitmapDirectories("data/bitmaps", true);
     engine.AddBitmapDirectories(config.Str(), false);  // absolute folder, no sub-folders
     engine.AddBitmapDirectories("data/bitmaps", true); // again after a display restart
     EXPECT_EQ(engine.GetBitmapDirectories(),
-              (std::vector<std::string> {"data/bitmaps", "data/bitmaps/a", "data/bitmaps/b",
-                                         "data/bitmaps/b/inner", config.Str()}));
+              (std::vector<std::string> {"data/bitmaps", "data/bitmaps/a", "data/bitmaps/B", "data/bitmaps/b",
+                                         "data/bitmaps/b/inner", "data/bitmaps/Band", "data/bitmaps/Zed",
+                                         config.Str()}));
 }
 
 TEST(ColourTest, PackedAndVertexBufferOrders)

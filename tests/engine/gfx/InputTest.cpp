@@ -261,7 +261,7 @@ TEST_F(WindowEventsTest, ClosingTheWindowSendsCloseThenClosed)
 TEST_F(WindowEventsTest, FullScreenPictureIsLetterboxedAndMouseMapsToGamePixels)
 {
     ASSERT_TRUE(GetD3DEngine()->Initialise(window, false, 1024, 768, 32, true, false));
-    if (GetD3DEngine()->IsWindowed())
+    if (GetD3DEngine()->GetIsWindowed())
         GTEST_SKIP() << "this display did not switch to full screen";
     PumpWindowEvents();
     int dw = 0, dh = 0;

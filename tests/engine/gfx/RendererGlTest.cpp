@@ -241,7 +241,7 @@ TEST_F(GlTest, FullScreenSwitchKeepsTexturesAndComesBack)
     SmartTexture smart("red.png");
 
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, false));  // full screen
-    EXPECT_EQ(window->GetRefCon(), e->IsWindowed() ? 0 : 1);
+    EXPECT_EQ(window->GetRefCon(), e->GetIsWindowed() ? 0 : 1);
     SmartTexture::RebuildAll();
     EXPECT_EQ(smart.GetGLName(), before);
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));   // and back
@@ -372,10 +372,10 @@ TEST_F(GlTest, SafeModeKeepsTheGameInAWindow)
     D3DEngine::SetDisplaySettingReader(FakeSettings);
     safeModeSetting = 1;
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, false, false));
-    EXPECT_TRUE(e->IsWindowed());
+    EXPECT_TRUE(e->GetIsWindowed());
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, false));  // safe mode skipped
-    EXPECT_EQ(window->GetRefCon(), e->IsWindowed() ? 0 : 1);
+    EXPECT_EQ(window->GetRefCon(), e->GetIsWindowed() ? 0 : 1);
     D3DEngine::SetDisplaySettingReader(nullptr);
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));
-    EXPECT_TRUE(e->IsWindowed());
+    EXPECT_TRUE(e->GetIsWindowed());
 }
