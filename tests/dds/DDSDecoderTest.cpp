@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -166,6 +167,49 @@ TEST(DDSCropTest, KeepsTheRectangleCutToTheImage)
     EXPECT_EQ(Pixel(img, 0, 0) & 255, 6u);
 }
 
+TEST(DDSHostileTest, SizesThatTheFileDoesNotHoldAreRejectedBeforeAllocating)
+{
+    // Each header promises far more than the two kilobytes (a whole palette table) that
+    // follow it: a palette pitch of four billion bytes a row, the largest accepted sides in
+    // every family of formats. None may cost more than its few bytes: no time to speak of.
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> header;
+    } cases[] = {
+        {"palette pitch", Header(kDDSMaxSide, kDDSMaxSide, 0x20, nullptr, 8, 0, 0, 0, 0, 0xFFFFFFFFu)},
+        {"palette rows", Header(kDDSMaxSide, kDDSMaxSide, 0x20, nullptr, 8)},
+        {"DXT1", Header(kDDSMaxSide, kDDSMaxSide, 0x4, "DXT1")},
+        {"DXT5", Header(kDDSMaxSide, 4, 0x4, "DXT5")},
+        {"BGRA8", Header(4, kDDSMaxSide, 0x41, nullptr, 32, 0xff0000, 0xff00, 0xff, 0xff000000)},
+        {"BGR565", Header(kDDSMaxSide, kDDSMaxSide, 0x40, nullptr, 16, 0xf800, 0x7e0, 0x1f)},
+    };
+    auto start = std::chrono::steady_clock::now();
+    for (Case& c : cases) {
+        c.header.resize(2048, 0x55);
+        DDSImage img;
+        EXPECT_FALSE(Load(c.header, img)) << c.name;
+        EXPECT_TRUE(img.rgba.empty()) << c.name;
+        EXPECT_EQ(img.width, 0) << c.name;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+TEST(DDSHostileTest, ACropThatLeavesNothingIsRefused)
+{
+    auto f = Header(4, 4, 0x4, "DXT1");
+    f.resize(128 + 8);
+    const DDSRect empties[] = {{2, 0, 2, 4}, {0, 3, 4, 3}, {5, 0, 9, 4}, {3, 1, 1, 2}, {0, -5, 4, -1}};
+    for (const DDSRect& r : empties) {
+        DDSImage img;
+        EXPECT_FALSE(Load(f, img, &r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        EXPECT_TRUE(img.rgba.empty());
+    }
+    DDSImage img;
+    DDSRect one {3, 3, 4, 4};
+    ASSERT_TRUE(Load(f, img, &one));
+    EXPECT_EQ(img.rgba.size(), 4u);
+}
+
 TEST(DDSStreamTest, ReadsFromAnOpenFile)
 {
     auto f = Header(4, 4, 0x4, "DXT1");
@@ -177,5 +221,14 @@ TEST(DDSStreamTest, ReadsFromAnOpenFile)
     DDSImage img;
     EXPECT_TRUE(loadDDS(tmp, nullptr, 0, img));
     EXPECT_EQ(img.width, 4);
+
+    // A stream holding less than its header promises is rejected the same way.
+    auto cut = Header(256, 256, 0x4, "DXT5");
+    cut.resize(1024);
+    std::rewind(tmp);
+    std::fwrite(cut.data(), 1, cut.size(), tmp);
+    std::rewind(tmp);
+    EXPECT_FALSE(loadDDS(tmp, nullptr, 0, img));
+    EXPECT_TRUE(img.rgba.empty());
     std::fclose(tmp);
 }
