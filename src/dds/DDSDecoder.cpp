@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -20,27 +21,39 @@ uint32_t FourCC(const char* s)
     return Word(reinterpret_cast<const uint8_t*>(s));
 }
 
-// Sequential reads from a stream or a memory block, never past its end.
+// The bytes of a file, read after its header without copying. Every size a header
+// promises is checked against what is actually there before anything is allocated.
 class Source {
 public:
-    Source(FILE* f, const uint8_t* mem, size_t size) : file_(f), mem_(mem), size_(size) {}
-    bool Read(void* dst, size_t n)
+    Source(const uint8_t* mem, size_t size) : mem_(mem), size_(size) {}
+    size_t Remaining() const { return size_ - pos_; }
+    // The next n bytes, or null when the file ends sooner.
+    const uint8_t* Take(size_t n)
     {
-        if (file_)
-            return std::fread(dst, 1, n, file_) == n;
-        if (!mem_ || n > size_ - pos_)
-            return false;
-        std::memcpy(dst, mem_ + pos_, n);
+        if (!mem_ || n > Remaining())
+            return nullptr;
+        const uint8_t* p = mem_ + pos_;
         pos_ += n;
-        return true;
+        return p;
     }
 
 private:
-    FILE* file_;
     const uint8_t* mem_;
     size_t size_;
     size_t pos_ = 0;
 };
+
+// The rest of a stream, read in chunks: what it costs follows the bytes really there,
+// never a size written in the file.
+std::vector<uint8_t> ReadRest(FILE* f)
+{
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    return bytes;
+}
 
 struct Header {
     uint32_t flags, height, width, pitch;
@@ -155,13 +168,18 @@ std::array<uint8_t, 16> BlockAlpha(const uint8_t* b, DDSFormat f)
     return a;
 }
 
-void DecodeBlocks(const std::vector<uint8_t>& data, DDSFormat f, int w, int h, uint8_t* out)
+bool Compressed(DDSFormat f)
+{
+    return f == DDSFormat::DXT1 || f == DDSFormat::DXT3 || f == DDSFormat::DXT5;
+}
+
+void DecodeBlocks(const uint8_t* data, DDSFormat f, int w, int h, uint8_t* out)
 {
     size_t blockBytes = f == DDSFormat::DXT1 ? 8 : 16;
     int bw = (w + 3) / 4, bh = (h + 3) / 4;
     for (int by = 0; by < bh; ++by)
         for (int bx = 0; bx < bw; ++bx) {
-            const uint8_t* b = &data[(size_t(by) * size_t(bw) + size_t(bx)) * blockBytes];
+            const uint8_t* b = data + (size_t(by) * size_t(bw) + size_t(bx)) * blockBytes;
             const uint8_t* colour = f == DDSFormat::DXT1 ? b : b + 8;
             auto c = BlockColours(colour, f == DDSFormat::DXT1);
             std::array<uint8_t, 16> alpha {};
@@ -178,11 +196,11 @@ void DecodeBlocks(const std::vector<uint8_t>& data, DDSFormat f, int w, int h, u
         }
 }
 
-void DecodeRaw(const std::vector<uint8_t>& data, DDSFormat f, size_t count, uint8_t* out)
+void DecodeRaw(const uint8_t* data, DDSFormat f, size_t count, uint8_t* out)
 {
     for (size_t i = 0; i < count; ++i, out += 4) {
         if (f == DDSFormat::BGRA8) {
-            const uint8_t* p = &data[i * 4];
+            const uint8_t* p = data + i * 4;
             Put(out, p[2], p[1], p[0], p[3]);
             continue;
         }
@@ -198,29 +216,37 @@ void DecodeRaw(const std::vector<uint8_t>& data, DDSFormat f, size_t count, uint
     }
 }
 
-bool ReadPalette(Source& src, const Header& hdr, int w, int h, DDSImage& img)
+// Bytes of image data the header promises after itself (palette table included), in 64
+// bits so no header can make it wrap.
+uint64_t PromisedBytes(const Header& hdr, DDSFormat f, uint64_t w, uint64_t h)
 {
-    std::vector<uint8_t> table(256 * 4);
-    if (!src.Read(table.data(), table.size()))
-        return false;
-    size_t pitch = std::max<size_t>(hdr.pitch, size_t(w)); // a pitch shorter than a row is damage
-    std::vector<uint8_t> indices(pitch * size_t(h));
-    if (!src.Read(indices.data(), indices.size()))
-        return false;
-    img.dataBytes = indices.size();
+    if (f == DDSFormat::Index8)
+        return 256 * 4 + std::max<uint64_t>(hdr.pitch, w) * h; // a pitch shorter than a row is damage
+    if (Compressed(f))
+        return (w + 3) / 4 * ((h + 3) / 4) * (f == DDSFormat::DXT1 ? 8 : 16);
+    return w * h * (f == DDSFormat::BGRA8 ? 4 : 2);
+}
+
+void DecodePalette(const uint8_t* data, const Header& hdr, int w, int h, uint8_t* out)
+{
+    const uint8_t* table = data;
+    const uint8_t* indices = data + 256 * 4;
+    size_t pitch = std::max<size_t>(hdr.pitch, size_t(w));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             // Entries are blue, green, red; the palette image has no alpha.
-            const uint8_t* e = &table[size_t(indices[size_t(y) * pitch + size_t(x)]) * 4];
-            Put(&img.rgba[(size_t(y) * size_t(w) + size_t(x)) * 4], e[2], e[1], e[0], 255);
+            const uint8_t* e = table + size_t(indices[size_t(y) * pitch + size_t(x)]) * 4;
+            Put(out + (size_t(y) * size_t(w) + size_t(x)) * 4, e[2], e[1], e[0], 255);
         }
-    return true;
 }
 
-void Crop(DDSImage& img, const DDSRect& r)
+// Keeps the rectangle, cut to the image; false when nothing of the image is left.
+bool Crop(DDSImage& img, const DDSRect& r)
 {
     int l = std::clamp(r.left, 0, img.width), t = std::clamp(r.top, 0, img.height);
     int rt = std::clamp(r.right, l, img.width), b = std::clamp(r.bottom, t, img.height);
+    if (rt == l || b == t)
+        return false;
     std::vector<uint8_t> out(size_t(rt - l) * size_t(b - t) * 4);
     for (int y = t; y < b; ++y)
         std::memcpy(&out[size_t(y - t) * size_t(rt - l) * 4],
@@ -228,54 +254,59 @@ void Crop(DDSImage& img, const DDSRect& r)
     img.rgba.swap(out);
     img.width = rt - l;
     img.height = b - t;
+    return true;
 }
 
 bool Decode(Source& src, DDSImage& img, const DDSRect* crop)
 {
-    uint8_t raw[128];
+    const uint8_t* raw = src.Take(128);
     Header hdr {};
     DDSFormat f {};
-    if (!src.Read(raw, sizeof raw) || !ParseHeader(raw, hdr) || !ChooseFormat(hdr, f))
+    if (!raw || !ParseHeader(raw, hdr) || !ChooseFormat(hdr, f))
         return false;
     if (hdr.width == 0 || hdr.height == 0 || hdr.width > kDDSMaxSide || hdr.height > kDDSMaxSide)
         return false;
+    // The file must hold all it promises before a byte is allocated for it; then the
+    // picture (four bytes a pixel) costs at most eight times the data it is made from.
+    uint64_t promised = PromisedBytes(hdr, f, hdr.width, hdr.height);
+    if (promised > src.Remaining())
+        return false;
+    const uint8_t* data = src.Take(size_t(promised));
     int w = int(hdr.width), h = int(hdr.height);
     img.width = w;
     img.height = h;
     img.format = f;
+    img.dataBytes = size_t(promised) - (f == DDSFormat::Index8 ? 256 * 4 : 0);
     img.rgba.assign(size_t(w) * size_t(h) * 4, 0);
-    if (f == DDSFormat::Index8) {
-        if (!ReadPalette(src, hdr, w, h, img))
-            return false;
-    } else {
-        bool compressed = f == DDSFormat::DXT1 || f == DDSFormat::DXT3 || f == DDSFormat::DXT5;
-        size_t size = compressed
-            ? size_t((w + 3) / 4) * size_t((h + 3) / 4) * (f == DDSFormat::DXT1 ? 8 : 16)
-            : size_t(w) * size_t(h) * (f == DDSFormat::BGRA8 ? 4 : 2);
-        std::vector<uint8_t> data(size);
-        if (!src.Read(data.data(), size))
-            return false;
-        img.dataBytes = size;
-        if (compressed)
-            DecodeBlocks(data, f, w, h, img.rgba.data());
-        else
-            DecodeRaw(data, f, size_t(w) * size_t(h), img.rgba.data());
-    }
-    if (crop)
-        Crop(img, *crop);
-    return true;
+    if (f == DDSFormat::Index8)
+        DecodePalette(data, hdr, w, h, img.rgba.data());
+    else if (Compressed(f))
+        DecodeBlocks(data, f, w, h, img.rgba.data());
+    else
+        DecodeRaw(data, f, size_t(w) * size_t(h), img.rgba.data());
+    return !crop || Crop(img, *crop);
 }
 
 } // namespace
 
 bool loadDDS(FILE* stream, const uint8_t* memory, size_t memorySize, DDSImage& out, const DDSRect* crop)
 {
-    Source src(stream, memory, memorySize);
-    DDSImage img;
-    if (!Decode(src, img, crop)) {
-        out = DDSImage {};
+    out = DDSImage {};
+    try {
+        std::vector<uint8_t> bytes;
+        if (stream) {
+            bytes = ReadRest(stream);
+            memory = bytes.data();
+            memorySize = bytes.size();
+        }
+        Source src(memory, memorySize);
+        DDSImage img;
+        if (!Decode(src, img, crop))
+            return false;
+        out = std::move(img);
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Sizes are checked against the file first; this is only a machine out of memory.
         return false;
     }
-    out = std::move(img);
-    return true;
 }

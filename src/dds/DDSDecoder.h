@@ -23,10 +23,12 @@ struct DDSImage {
     std::vector<uint8_t> rgba;
 };
 
-// Reads from the stream, or from memory (memorySize bytes) when the stream is null. False
-// for a header that is not a DDS file's, a pixel format it does not know, absurd sizes or
-// a file too short for its image; `out` is then left empty. A crop rectangle, cut to the
-// image, keeps only that part.
+// Reads from the stream (from its position to its end), or from memory (memorySize bytes)
+// when the stream is null. False for a header that is not a DDS file's, a pixel format it
+// does not know, absurd sizes, a file too short for its image or a crop that leaves
+// nothing; `out` is then left empty. A crop rectangle, cut to the image, keeps only that
+// part. Sizes are checked against the file before anything is allocated, so a file never
+// costs more than a small multiple of its own length (the picture: at most eight times).
 bool loadDDS(FILE* stream, const uint8_t* memory, size_t memorySize, DDSImage& out,
              const DDSRect* crop = nullptr);
 

@@ -1,6 +1,7 @@
 #include "engine/GProfileStore.h"
 
 #include "engine/GDebugEngine.h"
+#include "engine/IniLoader.h"
 #include "port/AtomicFile.h"
 #include "port/Paths.h"
 
@@ -51,6 +52,12 @@ bool SplitFields(const std::string& line, std::vector<std::string>& fields)
     return fields.size() == 4;
 }
 
+// One text per file and section; the length in front keeps names that hold any byte apart.
+std::string SectionId(const std::string& file, const std::string& section)
+{
+    return std::to_string(file.size()) + ":" + file + section;
+}
+
 } // namespace
 
 std::string GProfileStore::StorePath()
@@ -66,9 +73,15 @@ void GProfileStore::EnsureLoaded()
         Load();
 }
 
-void GProfileStore::Load()
+void GProfileStore::Reset()
 {
     sections_.clear();
+    sectionIndex_.clear();
+}
+
+void GProfileStore::Load()
+{
+    Reset();
     loaded_ = true;
     loadedFrom_ = StorePath();
     std::ifstream in(loadedFrom_, std::ios::binary);
@@ -76,12 +89,27 @@ void GProfileStore::Load()
         DebugOutF("Profile store %s not found; starting empty", loadedFrom_.c_str());
         return;
     }
-    std::string line;
-    if (!std::getline(in, line) || line != kHeader) {
-        DebugOutF("Profile store %s is damaged; reading it as empty", loadedFrom_.c_str());
+    if (in.peek() == std::ifstream::traits_type::eof() || Read(in))
         return;
-    }
+    // Read as it is, the store would be lost at the next write or stop every start: it
+    // is kept aside for the player, and the game goes on with its defaults.
+    Reset();
+    in.close();
+    std::string aside = SetAsideFile(loadedFrom_);
+    if (aside.empty())
+        DebugOutF("Profile store %s is damaged and cannot be moved aside; starting empty", loadedFrom_.c_str());
+    else
+        DebugOutF("Profile store %s is damaged; set aside as %s, starting empty", loadedFrom_.c_str(),
+                  aside.c_str());
+}
+
+bool GProfileStore::Read(std::istream& in)
+{
+    std::string line;
+    if (!std::getline(in, line) || line != kHeader)
+        return false;
     std::vector<std::string> fields;
+    std::string decoded;
     int lineNumber = 1;
     while (std::getline(in, line)) {
         ++lineNumber;
@@ -91,8 +119,16 @@ void GProfileStore::Load()
             DebugOutF("Profile store %s: damaged line %d skipped", loadedFrom_.c_str(), lineNumber);
             continue;
         }
+        // Every value reaches the INI readers as "key=value"; they accept no value of
+        // 2,047 characters or more.
+        std::string text = fields[2] + "=" + fields[3];
+        if (!IniLoader::TryDecodeValue(std::string_view(text).substr(text.find('=')), decoded)) {
+            DebugOutF("Profile store %s: line %d holds a value too long to read", loadedFrom_.c_str(), lineNumber);
+            return false;
+        }
         Put(fields[0], fields[1], fields[2], fields[3]);
     }
+    return true;
 }
 
 bool GProfileStore::Save() const
@@ -111,39 +147,32 @@ bool GProfileStore::Save() const
 
 GProfileStore::Section* GProfileStore::FindSection(const std::string& file, const std::string& section)
 {
-    for (Section& s : sections_)
-        if (s.file == file && s.name == section)
-            return &s;
-    return nullptr;
+    auto it = sectionIndex_.find(SectionId(file, section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 void GProfileStore::Put(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value)
 {
-    Section* s = FindSection(file, section);
-    if (!s) {
-        sections_.push_back(Section {file, section, {}});
-        s = &sections_.back();
-    }
-    bool found = false;
-    for (auto& pair : s->pairs)
-        if (pair.first == key) {
-            pair.second = value;
-            found = true;
-        }
-    if (!found)
-        s->pairs.emplace_back(key, value);
+    auto [at, added] = sectionIndex_.emplace(SectionId(file, section), sections_.size());
+    if (added)
+        sections_.push_back(Section {file, section, {}, {}});
+    Section& s = sections_[at->second];
+    auto [keyAt, newKey] = s.keyIndex.emplace(key, s.pairs.size());
+    if (newKey)
+        s.pairs.emplace_back(key, value);
+    else
+        s.pairs[keyAt->second].second = value;
 }
 
 const std::string* GProfileStore::Get(const std::string& file, const std::string& section, const std::string& key)
 {
-    const Pairs* pairs = GetSection(file, section);
-    if (!pairs)
+    EnsureLoaded();
+    const Section* s = FindSection(file, section);
+    if (!s)
         return nullptr;
-    for (const auto& pair : *pairs)
-        if (pair.first == key)
-            return &pair.second;
-    return nullptr;
+    auto it = s->keyIndex.find(key);
+    return it == s->keyIndex.end() ? nullptr : &s->pairs[it->second].second;
 }
 
 const GProfileStore::Pairs* GProfileStore::GetSection(const std::string& file, const std::string& section)
@@ -163,7 +192,7 @@ bool GProfileStore::Set(const std::string& file, const std::string& section, con
 
 void GProfileStore::Forget()
 {
-    sections_.clear();
+    Reset();
     loaded_ = false;
 }
 

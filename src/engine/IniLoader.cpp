@@ -26,9 +26,9 @@ IniLoader::~IniLoader()
     Clear();
 }
 
-std::string IniLoader::DecodeValue(std::string_view raw)
+bool IniLoader::TryDecodeValue(std::string_view raw, std::string& out)
 {
-    std::string out;
+    out.clear();
     bool escapePending = false;
     for (char c : raw) {
         if (c == '\\') {
@@ -41,31 +41,68 @@ std::string IniLoader::DecodeValue(std::string_view raw)
             escapePending = false;
         }
         // A value must fit the engine's 2,048-character value field.
-        if (out.size() >= 2046) {
-            DebugOutF("INI value too long (2,047 characters or more): %.60s...", out.c_str());
-            EngineAssertFailed(__FILE__, __LINE__, "writepos < 2047");
-        }
+        if (out.size() >= 2046)
+            return false;
         out += c;
+    }
+    return true;
+}
+
+std::string IniLoader::DecodeValue(std::string_view raw)
+{
+    std::string out;
+    if (!TryDecodeValue(raw, out)) {
+        DebugOutF("INI value too long (2,047 characters or more): %.60s...", out.c_str());
+        EngineAssertFailed(__FILE__, __LINE__, "writepos < 2047");
     }
     return out;
 }
 
-void IniLoader::LoadSection(const std::string& section, const std::string& file)
+bool IniLoader::Load(const std::string& section, const std::string& file, bool fatal)
 {
     Clear();
     sectionName_ = section;
     fileName_ = file;
     sectionText_.clear();
+    readPos_ = 0;
     for (const std::string& line : GetPrivateProfileSection(section, file)) {
         sectionText_ += line;
         sectionText_ += '\0';
         size_t eq = line.find('=');
         std::string key = line.substr(0, eq);
         std::string_view raw = eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq);
-        AddEntry(key, DecodeValue(raw));
+        std::string value;
+        if (fatal)
+            value = DecodeValue(raw);
+        else if (!TryDecodeValue(raw, value))
+            return false;
+        AddEntry(key, value);
     }
-    readPos_ = 0;
     keyIterator_ = 0;
+    return true;
+}
+
+void IniLoader::LoadSection(const std::string& section, const std::string& file)
+{
+    Load(section, file, true);
+}
+
+bool IniLoader::LoadUserSection(const std::string& section, const std::string& path)
+{
+    if (Load(section, path, false))
+        return true;
+    Clear();
+    sectionText_.clear();
+    std::string resolved = ResolveProfileFilePath(path);
+    std::string aside = SetAsideFile(resolved);
+    if (aside.empty())
+        DebugOutF("%s holds a value of 2,047 characters or more and cannot be moved aside; "
+                  "its defaults are used",
+                  resolved.c_str());
+    else
+        DebugOutF("%s holds a value of 2,047 characters or more; set aside as %s, defaults used", resolved.c_str(),
+                  aside.c_str());
+    return false;
 }
 
 void IniLoader::AddEntry(const std::string& key, const std::string& value)

@@ -23,6 +23,12 @@ public:
     // Clears the entries, remembers both names and reads the section (the profile store's
     // values included). A missing section or file loads as an empty list.
     void LoadSection(const std::string& section, const std::string& file);
+    // The same for a file the player owns (hints, options): a value too long for the engine
+    // stops the program in shipped data, but must never make a player's own file stop every
+    // start. Such a file is reported in the debug log, set aside as "<path>.bad" (see
+    // SetAsideFile) and the section loads empty, so every value reads as its default.
+    // False when the file was refused.
+    bool LoadUserSection(const std::string& section, const std::string& path);
 
     // The value of the first entry with exactly this key, else an empty text. The
     // reference stays valid until the next load or clear.
@@ -64,11 +70,17 @@ public:
     // line feed; otherwise those three are dropped. Stops the program on a value of 2,047
     // characters or more.
     static std::string DecodeValue(std::string_view raw);
+    // The same without stopping: false (and `out` cut short) when the value would reach
+    // 2,047 characters.
+    static bool TryDecodeValue(std::string_view raw, std::string& out);
 
 protected:
     virtual void AddEntry(const std::string& key, const std::string& value);
 
 private:
+    // Reads the section; false at the first value too long, when `fatal` is not set.
+    bool Load(const std::string& section, const std::string& file, bool fatal);
+
     std::vector<std::string> sectionNames_;
     std::string sectionText_; // "key=value\0" texts as read
     size_t readPos_ = 0;

@@ -12,7 +12,9 @@
 #include <map>
 #include <memory>
 #include <sys/stat.h>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -167,38 +169,31 @@ std::vector<std::string> GetPrivateProfileSection(const std::string& section, co
 {
     std::vector<std::string> out;
     const GProfileStore::Pairs* stored = GetProfileStore()->GetSection(file, section);
-    std::vector<bool> used(stored ? stored->size() : 0, false);
-    auto storedValue = [&](const std::string& key) -> const std::string* {
-        if (!stored)
-            return nullptr;
-        for (size_t i = 0; i < stored->size(); ++i)
-            if ((*stored)[i].first == key && !(*stored)[i].second.empty()) {
-                used[i] = true;
-                return &(*stored)[i].second;
-            }
-        return nullptr;
-    };
+    // The store's non-empty values by key (the first of each), and the keys already listed.
+    std::unordered_map<std::string, const std::string*> overrides;
+    if (stored)
+        for (const auto& pair : *stored)
+            if (!pair.second.empty())
+                overrides.emplace(pair.first, &pair.second);
+    std::unordered_set<std::string> listed;
     if (const ParsedFile* parsed = ParsedProfileFile(file)) {
         const dictionary* d = parsed->dict.get();
-        std::string prefix = section + ":";
+        // Compared with its length: a section name may hold a zero byte, which must not end
+        // the comparison early and send the read past the end of a shorter key.
+        const std::string prefix = section + ":";
         for (int i = 0; i < d->size; ++i) {
-            if (!d->key[i] || !d->val[i] || std::strncmp(d->key[i], prefix.c_str(), prefix.size()) != 0)
+            if (!d->key[i] || !d->val[i] || std::string_view(d->key[i]).substr(0, prefix.size()) != std::string_view(prefix))
                 continue;
             std::string key = d->key[i] + prefix.size();
-            const std::string* override = storedValue(key);
-            out.push_back(key + "=" + (override ? *override : std::string(d->val[i])));
+            auto override = overrides.find(key);
+            out.push_back(key + "=" + (override != overrides.end() ? *override->second : std::string(d->val[i])));
+            listed.insert(key);
         }
     }
-    if (stored) {
-        for (size_t i = 0; i < stored->size(); ++i) {
-            const auto& pair = (*stored)[i];
-            bool inFile = false;
-            for (const std::string& line : out)
-                inFile = inFile || line.compare(0, pair.first.size() + 1, pair.first + "=") == 0;
-            if (!used[i] && !inFile)
+    if (stored)
+        for (const auto& pair : *stored)
+            if (listed.insert(pair.first).second)
                 out.push_back(pair.first + "=" + pair.second);
-        }
-    }
     return out;
 }
 

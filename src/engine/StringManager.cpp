@@ -9,6 +9,8 @@
 namespace {
 // Numbers the variations of the whole run; never reset, so reloaded lists get new names.
 int g_variationCounter = 0;
+// More texts than any list is written with; a larger count is damage.
+constexpr int kMaxVariationTexts = 1000;
 } // namespace
 
 StringManager::~StringManager()
@@ -47,12 +49,19 @@ void StringManager::LoadStrings(const std::string& section, int, const std::stri
         }
         if (text.size() < 2)
             break;
-        int count = std::atoi(text.c_str() + 1);
+        long count = std::strtol(text.c_str() + 1, nullptr, 10);
+        if (count > kMaxVariationTexts) {
+            // A damaged or hostile count would read the file for ever: the variation is
+            // kept, empty, so the list's numbering stays as written.
+            DebugOutF("WARNING - variation %s:%d of %s claims %ld texts (at most %d); none read", section.c_str(), i,
+                      file.c_str(), count, kMaxVariationTexts);
+            count = 0;
+        }
         lists_.push_back(std::make_unique<StringArray>());
         StringArray* variation = lists_.back().get();
         variation->name = "-var" + std::to_string(g_variationCounter++);
         list->strings.push_back(variation->name);
-        for (int j = 0; j < count; ++j)
+        for (long j = 0; j < count; ++j)
             variation->strings.push_back(
                 GetPrivateProfileString(section, std::to_string(i) + "-" + std::to_string(j), "", file));
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Numbered text lists (keys 0, 1, 2... of INI sections of one file), loaded on first use.
 // An entry written "-n" is a variation: one of the n texts under the keys "i-0".."i-(n-1)"
-// is picked at random each time the entry is fetched.
+// is picked at random each time the entry is fetched. A count above 1,000 is taken for damage:
+// the variation stays empty and a warning goes to the debug log.
 #include <memory>
 #include <string>
 #include <vector>

@@ -25,3 +25,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents)
         std::remove(temp.c_str());
     return ok;
 }
+
+std::string SetAsideFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    for (int n = 1; n <= 1000; ++n) {
+        std::string candidate = path + ".bad" + (n > 1 ? std::to_string(n) : std::string());
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(candidate, ec)))
+            continue;
+        fs::rename(path, candidate, ec);
+        return ec ? std::string() : candidate;
+    }
+    return {};
+}

@@ -72,7 +72,7 @@ void GUI_HintHelp::OpenData()
     GUI_ButtonBase::AddClickListener(ButtonClicked);
     CloseData();
     IniLoader shown;
-    shown.LoadSection("hints", HintsFilePath());
+    shown.LoadUserSection("hints", HintsFilePath()); // a damaged file is set aside, all hints unseen
     auto sheet = CSpreadsheet::Create(kHintTable);
     for (const std::string& line : *sheet) {
         CSV csv;

@@ -1,42 +1,14 @@
 // The DDS reader, with synthetic files made here.
 #include "dds/DDSDecoder.h"
+#include "dds/DdsTestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
 
 namespace {
-
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = uint8_t(v >> (8 * i));
-}
-
-// A 128-byte header; pixel format fields as given.
-std::vector<uint8_t> Header(int w, int h, uint32_t pfFlags, const char* fourcc, uint32_t bits = 0,
-                            uint32_t r = 0, uint32_t g = 0, uint32_t b = 0, uint32_t a = 0, uint32_t pitch = 0)
-{
-    std::vector<uint8_t> d(128, 0);
-    std::memcpy(d.data(), "DDS ", 4);
-    Put32(d, 4, 124);
-    Put32(d, 8, 0x1 | 0x2 | 0x4 | 0x1000);
-    Put32(d, 12, uint32_t(h));
-    Put32(d, 16, uint32_t(w));
-    Put32(d, 20, pitch);
-    Put32(d, 76, 32);
-    Put32(d, 80, pfFlags);
-    if (fourcc)
-        std::memcpy(&d[84], fourcc, 4);
-    Put32(d, 88, bits);
-    Put32(d, 92, r);
-    Put32(d, 96, g);
-    Put32(d, 100, b);
-    Put32(d, 104, a);
-    Put32(d, 108, 0x1000);
-    return d;
-}
 
 bool Load(const std::vector<uint8_t>& file, DDSImage& img, const DDSRect* crop = nullptr)
 {
@@ -54,24 +26,24 @@ uint32_t Pixel(const DDSImage& img, int x, int y)
 TEST(DDSHeaderTest, RejectsWhatIsNoDdsFile)
 {
     DDSImage img;
-    auto good = Header(4, 4, 0x4, "DXT1");
+    auto good = DdsHeader(4, 4, 0x4, "DXT1");
     good.resize(128 + 8);
     EXPECT_TRUE(Load(good, img));
 
     // Each damaged variant: a field of the good file overwritten, or its data cut short.
     auto Damaged = [](size_t at, uint32_t value) {
-        auto f = Header(4, 4, 0x4, "DXT1");
+        auto f = DdsHeader(4, 4, 0x4, "DXT1");
         f.resize(128 + 8);
-        Put32(f, at, value);
+        PutDdsWord(f, at, value);
         return f;
     };
     auto size123 = Damaged(4, 123);
     auto badMagic = Damaged(0, 0x20534458);
     auto noCaps = Damaged(8, 0x1000);
-    auto unknown = Header(4, 4, 0x4, "ATI2");
+    auto unknown = DdsHeader(4, 4, 0x4, "ATI2");
     unknown.resize(200);
-    auto huge = Header(kDDSMaxSide + 1, 4, 0x4, "DXT1");
-    auto shortData = Header(4, 4, 0x4, "DXT1");
+    auto huge = DdsHeader(kDDSMaxSide + 1, 4, 0x4, "DXT1");
+    auto shortData = DdsHeader(4, 4, 0x4, "DXT1");
     shortData.resize(128 + 7);
     for (const auto& f : {size123, badMagic, noCaps, unknown, huge, shortData}) {
         EXPECT_FALSE(Load(f, img));
@@ -83,12 +55,12 @@ TEST(DDSHeaderTest, RejectsWhatIsNoDdsFile)
 TEST(DDSCompressedTest, BlockSizesAndColours)
 {
     DDSImage img;
-    auto dxt1 = Header(64, 64, 0x4, "DXT1");
+    auto dxt1 = DdsHeader(64, 64, 0x4, "DXT1");
     dxt1.resize(128 + 2048);
     ASSERT_TRUE(Load(dxt1, img));
     EXPECT_EQ(img.dataBytes, 2048u);  // 16 x 16 blocks of 8 bytes
 
-    auto dxt5 = Header(2, 2, 0x4, "DXT5");
+    auto dxt5 = DdsHeader(2, 2, 0x4, "DXT5");
     // alpha 255 / 0 with every texel on index 0; colour pure red (0xF800) / black, index 0
     const uint8_t block[16] = {255, 0, 0, 0, 0, 0, 0, 0, 0x00, 0xF8, 0, 0, 0, 0, 0, 0};
     dxt5.insert(dxt5.end(), block, block + 16);
@@ -98,14 +70,14 @@ TEST(DDSCompressedTest, BlockSizesAndColours)
     EXPECT_EQ(Pixel(img, 1, 1), 0xFF0000FFu);
 
     // DXT1 three-colour mode (c0 <= c1): index 3 is transparent black.
-    auto dxt1t = Header(4, 4, 0x4, "DXT1");
+    auto dxt1t = DdsHeader(4, 4, 0x4, "DXT1");
     const uint8_t tblock[8] = {0x00, 0x00, 0x1F, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
     dxt1t.insert(dxt1t.end(), tblock, tblock + 8);
     ASSERT_TRUE(Load(dxt1t, img));
     EXPECT_EQ(Pixel(img, 2, 3), 0u);
 
     // DXT3: explicit 4-bit alpha; texel 0 alpha 0x8 -> 136.
-    auto dxt3 = Header(4, 4, 0x4, "DXT3");
+    auto dxt3 = DdsHeader(4, 4, 0x4, "DXT3");
     uint8_t b3[16] = {0x08, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0x07, 0, 0, 0, 0, 0, 0};
     dxt3.insert(dxt3.end(), b3, b3 + 16);
     ASSERT_TRUE(Load(dxt3, img));
@@ -126,7 +98,7 @@ TEST(DDSRawTest, EachRawFormatDecodesToRgba)
         {"BGRA4444", 0x41, 16, 0xf00, 0xf0, 0xf, 0xf000, {0x0F, 0x70}, 0x77FF0000u},
     };
     for (const Case& c : cases) {
-        auto f = Header(1, 1, c.flags, nullptr, c.bits, c.r, c.g, c.b, c.a);
+        auto f = DdsHeader(1, 1, c.flags, nullptr, c.bits, c.r, c.g, c.b, c.a);
         f.insert(f.end(), c.pixel.begin(), c.pixel.end());
         DDSImage img;
         ASSERT_TRUE(Load(f, img)) << c.name;
@@ -136,7 +108,7 @@ TEST(DDSRawTest, EachRawFormatDecodesToRgba)
 
 TEST(DDSPaletteTest, IndicesExpandToTheirTableColours)
 {
-    auto f = Header(2, 2, 0x20, nullptr, 8, 0, 0, 0, 0, 2);
+    auto f = DdsHeader(2, 2, 0x20, nullptr, 8, 0, 0, 0, 0, 2);
     std::vector<uint8_t> table(1024, 0);
     table[5 * 4 + 0] = 0x11;  // blue
     table[5 * 4 + 1] = 0x22;  // green
@@ -153,7 +125,7 @@ TEST(DDSPaletteTest, IndicesExpandToTheirTableColours)
 
 TEST(DDSCropTest, KeepsTheRectangleCutToTheImage)
 {
-    auto f = Header(4, 2, 0x41, nullptr, 32, 0xff0000, 0xff00, 0xff, 0xff000000);
+    auto f = DdsHeader(4, 2, 0x41, nullptr, 32, 0xff0000, 0xff00, 0xff, 0xff000000);
     for (int i = 0; i < 8; ++i) {
         const uint8_t px[4] = {0, 0, uint8_t(i), 255};
         f.insert(f.end(), px, px + 4);
@@ -166,9 +138,52 @@ TEST(DDSCropTest, KeepsTheRectangleCutToTheImage)
     EXPECT_EQ(Pixel(img, 0, 0) & 255, 6u);
 }
 
+TEST(DDSHostileTest, SizesThatTheFileDoesNotHoldAreRejectedBeforeAllocating)
+{
+    // Each header promises far more than the two kilobytes (a whole palette table) that
+    // follow it: a palette pitch of four billion bytes a row, the largest accepted sides in
+    // every family of formats. None may cost more than its few bytes: no time to speak of.
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> header;
+    } cases[] = {
+        {"palette pitch", DdsHeader(kDDSMaxSide, kDDSMaxSide, 0x20, nullptr, 8, 0, 0, 0, 0, 0xFFFFFFFFu)},
+        {"palette rows", DdsHeader(kDDSMaxSide, kDDSMaxSide, 0x20, nullptr, 8)},
+        {"DXT1", DdsHeader(kDDSMaxSide, kDDSMaxSide, 0x4, "DXT1")},
+        {"DXT5", DdsHeader(kDDSMaxSide, 4, 0x4, "DXT5")},
+        {"BGRA8", DdsHeader(4, kDDSMaxSide, 0x41, nullptr, 32, 0xff0000, 0xff00, 0xff, 0xff000000)},
+        {"BGR565", DdsHeader(kDDSMaxSide, kDDSMaxSide, 0x40, nullptr, 16, 0xf800, 0x7e0, 0x1f)},
+    };
+    auto start = std::chrono::steady_clock::now();
+    for (Case& c : cases) {
+        c.header.resize(2048, 0x55);
+        DDSImage img;
+        EXPECT_FALSE(Load(c.header, img)) << c.name;
+        EXPECT_TRUE(img.rgba.empty()) << c.name;
+        EXPECT_EQ(img.width, 0) << c.name;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+TEST(DDSHostileTest, ACropThatLeavesNothingIsRefused)
+{
+    auto f = DdsHeader(4, 4, 0x4, "DXT1");
+    f.resize(128 + 8);
+    const DDSRect empties[] = {{2, 0, 2, 4}, {0, 3, 4, 3}, {5, 0, 9, 4}, {3, 1, 1, 2}, {0, -5, 4, -1}};
+    for (const DDSRect& r : empties) {
+        DDSImage img;
+        EXPECT_FALSE(Load(f, img, &r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        EXPECT_TRUE(img.rgba.empty());
+    }
+    DDSImage img;
+    DDSRect one {3, 3, 4, 4};
+    ASSERT_TRUE(Load(f, img, &one));
+    EXPECT_EQ(img.rgba.size(), 4u);
+}
+
 TEST(DDSStreamTest, ReadsFromAnOpenFile)
 {
-    auto f = Header(4, 4, 0x4, "DXT1");
+    auto f = DdsHeader(4, 4, 0x4, "DXT1");
     f.resize(128 + 8);
     FILE* tmp = std::tmpfile();
     ASSERT_NE(tmp, nullptr);
@@ -177,5 +192,14 @@ TEST(DDSStreamTest, ReadsFromAnOpenFile)
     DDSImage img;
     EXPECT_TRUE(loadDDS(tmp, nullptr, 0, img));
     EXPECT_EQ(img.width, 4);
+
+    // A stream holding less than its header promises is rejected the same way.
+    auto cut = DdsHeader(256, 256, 0x4, "DXT5");
+    cut.resize(1024);
+    std::rewind(tmp);
+    std::fwrite(cut.data(), 1, cut.size(), tmp);
+    std::rewind(tmp);
+    EXPECT_FALSE(loadDDS(tmp, nullptr, 0, img));
+    EXPECT_TRUE(img.rgba.empty());
     std::fclose(tmp);
 }

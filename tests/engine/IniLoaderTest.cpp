@@ -1,9 +1,15 @@
 #include "engine/GProfileStore.h"
 #include "engine/IniLoader.h"
 #include "engine/PrivateProfile.h"
+#include "port/AtomicFile.h"
+#include "port/Paths.h"
+#include "support/LogCapture.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 class IniLoaderTest : public SandboxTest {
 protected:
@@ -11,6 +17,7 @@ protected:
     {
         SandboxTest::SetUp();
         GetProfileStore()->Forget();
+        OpenSandboxDebugLog();
         resources.Write("data/config.muf", "[pref]\nSCREEN_WIDTH = 1024\n[config]\nIsWindowed = 1\nbuild = b7\n");
     }
     void Load(const std::string& text, const std::string& section = "s")
@@ -182,4 +189,34 @@ TEST_F(IniLoaderTest, ValueLimit)
     Load("[s]\nk = " + std::string(2046, 'v') + "\n");
     EXPECT_EQ(loader.GetValue("k").size(), 2046u);
     EXPECT_DEATH(Load("[s]\nk = " + std::string(2047, 'v') + "\n"), "writepos < 2047");
+}
+
+TEST_F(IniLoaderTest, PlayersFileWithAValueTooLongIsSetAsideAndReadsAsDefaults)
+{
+    // Stopping on shipped data stays (above); a player's own file must never stop every
+    // start. It is kept beside as ".bad", then ".bad2", and the section reads empty.
+    std::string user = GetUserFolder();
+    std::string hints = user + "/hints.txt";
+    std::string first = "[hints]\nintro = 1\nlong = " + std::string(2047, 'v') + "\n";
+    std::string escaped;
+    for (int i = 0; i < 2047; ++i)
+        escaped += "\\="; // each pair decodes to one "="
+    std::string second = "[hints]\nlong = " + escaped + "\nintro = 1\n";
+    fs::create_directories(user);
+    for (const std::string* text : {&first, &second}) {
+        WriteFileAtomically(hints, *text);
+        EXPECT_FALSE(loader.LoadUserSection("hints", hints));
+        EXPECT_EQ(loader.GetNumKeys(), 0);
+        EXPECT_EQ(loader.GetValue("intro"), "");
+    }
+    EXPECT_EQ(ReadWholeFile(hints + ".bad"), first);
+    EXPECT_EQ(ReadWholeFile(hints + ".bad2"), second);
+    EXPECT_NE(SandboxDebugLog().find("set aside as " + hints + ".bad2"), std::string::npos);
+
+    // The next file written in its place reads as usual; so does a value of 2,046.
+    WriteFileAtomically(hints, "[hints]\nintro = 1\nlong = " + std::string(2046, 'v') + "\n");
+    EXPECT_TRUE(loader.LoadUserSection("hints", hints));
+    EXPECT_EQ(loader.GetValue("intro"), "1");
+    EXPECT_EQ(loader.GetValue("long").size(), 2046u);
+    EXPECT_FALSE(fs::exists(hints + ".bad3"));
 }

@@ -1,9 +1,12 @@
 #include "engine/GProfileStore.h"
+#include "engine/IniLoader.h"
 #include "engine/PrivateProfile.h"
 #include "iniparser/iniparser.h"
+#include "port/AtomicFile.h"
 #include "support/LogCapture.h"
 #include "support/TestSupport.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -166,6 +169,8 @@ TEST_F(PrivateProfileTest, DamagedStoreReadsEmptyOrSkipsBadLines)
     std::ofstream(path) << "garbage\n";
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", 5, muf), 1);
     EXPECT_NE(SandboxDebugLog().find("damaged"), std::string::npos);
+    // Kept aside: the next write would otherwise overwrite it.
+    EXPECT_EQ(ReadWholeFile(path + ".bad"), "garbage\n");
 
     std::ofstream(path) << "# Amplivance profile store 1\nbad line\n"
                            "data\\\\config.muf\tconfig\tIsWindowed\t0\n";
@@ -187,4 +192,75 @@ TEST_F(PrivateProfileTest, DictionaryForFilenameIsACopy)
     ASSERT_NE(d, nullptr);
     EXPECT_STREQ(iniparser_getstring(d, "config:build", ""), "test build");
     iniparser_freedict(d);
+}
+
+TEST_F(PrivateProfileTest, StoreWithAValueTooLongIsSetAsideAndDefaultsUsed)
+{
+    // Any value of the store reaches the INI readers, which stop the program on a value of
+    // 2,047 characters or more: such a store is kept aside and the game starts afresh.
+    OpenSandboxDebugLog();
+    std::string path = GProfileStore::StorePath();
+    fs::create_directories(fs::path(path).parent_path());
+    const std::string header = "# Amplivance profile store 1\n";
+    const std::string good = "data\\\\config.muf\tconfig\tIsWindowed\t0\n";
+    std::string escapedEquals;
+    for (int i = 0; i < 2047; ++i)
+        escapedEquals += "\\\\=";
+    const std::string stores[] = {
+        header + good + "data\\\\config.muf\tconfig\tbuild\t" + std::string(2047, 'x') + "\n",
+        header + "data\\\\config.muf\tconfig\tbuild\t" + escapedEquals + "\n" + good,
+        // A key holding "=" makes the rest of the key part of the value.
+        header + "data\\\\config.muf\tconfig\tk=" + std::string(1500, 'y') + "\t" + std::string(1500, 'z') + "\n",
+    };
+    int n = 0;
+    for (const std::string& store : stores) {
+        SCOPED_TRACE(n);
+        WriteFileAtomically(path, store);
+        GetProfileStore()->Forget();
+        IniLoader config;
+        config.LoadSection("config", muf);
+        EXPECT_EQ(config.GetValue("IsWindowed"), "1");
+        EXPECT_EQ(config.GetValue("build"), "test build");
+        std::string aside = path + ".bad" + (n ? std::to_string(n + 1) : "");
+        EXPECT_EQ(ReadWholeFile(aside), store);
+        EXPECT_NE(SandboxDebugLog().find("set aside as " + aside), std::string::npos);
+        EXPECT_FALSE(fs::exists(path));
+        ++n;
+    }
+    // The fresh store takes writes as usual.
+    EXPECT_TRUE(WritePrivateProfileInt("config", "IsWindowed", 0, muf));
+    GetProfileStore()->Forget();
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", 5, muf), 0);
+}
+
+TEST_F(PrivateProfileTest, SectionNameWithAZeroByteMatchesNoShorterKey)
+{
+    // "abc" stands before any section line, so its entry is the bare name: a section name
+    // of "abc", a zero byte and more must not match it (and read past its end).
+    resources.Write("data/top.ini", "abc = 1\nconfig = 2\n[s]\nk = v\n");
+    for (const std::string& section : {std::string("abc\0", 4), std::string("abc\0x", 5), std::string("s\0", 2),
+                                       std::string("config\0", 7)}) {
+        EXPECT_TRUE(GetPrivateProfileSection(section, "data/top.ini").empty());
+        EXPECT_TRUE(GetPrivateProfileSection(section, muf).empty());
+    }
+    EXPECT_EQ(GetPrivateProfileSection("s", "data/top.ini"), std::vector<std::string> {"k=v"});
+}
+
+TEST_F(PrivateProfileTest, LargeStoreLoadsInLinearTime)
+{
+    // 20,000 sections of one key each (about 900 KB): a scan of the sections per line
+    // took many seconds; a lookup per line takes a fraction of one.
+    std::string path = GProfileStore::StorePath();
+    std::string text = "# Amplivance profile store 1\n";
+    const int sections = 20000;
+    for (int i = 0; i < sections; ++i)
+        text += "data\\\\config.muf\tsection" + std::to_string(i) + "\tkey\tvalue" + std::to_string(i) + "\n";
+    text += "data\\\\config.muf\tsection7\tkey\tlast\n"; // a later line replaces the value
+    ASSERT_TRUE(WriteFileAtomically(path, text));
+    GetProfileStore()->Forget();
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(GetPrivateProfileString("section19999", "key", "", muf), "value19999");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(GetPrivateProfileString("section7", "key", "", muf), "last");
+    EXPECT_EQ(GetPrivateProfileSection("section7", muf), std::vector<std::string> {"key=last"});
 }

@@ -1,5 +1,6 @@
 #include "engine/GProfileStore.h"
 #include "engine/StringManager.h"
+#include "support/LogCapture.h"
 #include "support/TestSupport.h"
 
 #include <cstdlib>
@@ -19,7 +20,9 @@ protected:
                         "[vary]\n0 = plain\n1 = -2\n1-0 = first\n1-1 = second\n"
                         "[emptyvar]\n0 = -0\n"
                         "[shortvar]\n0 = -3\n0-0 = a\n0-1 = b\n"
-                        "[dash]\n0 = x\n1 = -\n2 = y\n");
+                        "[dash]\n0 = x\n1 = -\n2 = y\n"
+                        "[absurd]\n0 = -2000000000\n0-0 = never read\n1 = after\n2 = -99999999999999999999\n"
+                        "3 = -1000\n3-999 = last\n");
         manager.SetDBFilename("data/lists.ini");
     }
     StringManager manager;
@@ -91,4 +94,20 @@ TEST_F(StringManagerTest, ReleaseAndReloadGetNewVariationNames)
     // Loading the section again without a release adds one more.
     manager.GetUncached("vary", 1);
     EXPECT_EQ(LoadedVariations(manager), (std::vector<int> {first[0] + 1, first[0] + 2}));
+}
+
+TEST_F(StringManagerTest, AbsurdVariationCountsAreRefusedWithAWarning)
+{
+    // Two billion reads of the file would hang the game; such a variation stays empty and
+    // the list goes on after it. The largest accepted count still reads all its texts.
+    OpenSandboxDebugLog();
+    EXPECT_STREQ(manager.GetString("absurd", 0), "");
+    EXPECT_STREQ(manager.GetString("absurd", 1), "after");
+    EXPECT_STREQ(manager.GetString("absurd", 2), "");
+    std::srand(1);
+    std::set<std::string> seen;
+    for (int i = 0; i < 20000 && seen.size() < 2; ++i)
+        seen.insert(manager.GetString("absurd", 3));
+    EXPECT_EQ(seen, (std::set<std::string> {"", "last"}));
+    EXPECT_NE(SandboxDebugLog().find("claims 2000000000 texts"), std::string::npos);
 }
