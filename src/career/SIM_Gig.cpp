@@ -20,7 +20,7 @@ void SIM_Gig::CheckForPostits()
 
 int SIM_Gig::DaysTillNextGig()
 {
-    return -1;
+    return NoGigBooked;
 }
 
 bool SIM_Gig::GigTonight()

@@ -9,7 +9,10 @@ public:
     static void Reset();
     static void ClearMissedGigs();
     static void CheckForPostits();
-    // Days until the next booked gig; -1 when none is booked.
+    // What DaysTillNextGig answers when no gig lies ahead.
+    static constexpr int NoGigBooked = 100;
+    // Days until the next booked gig not in the past (0 for tonight); NoGigBooked when
+    // there is none.
     static int DaysTillNextGig();
     // Whether a booked gig is dated today.
     static bool GigTonight();

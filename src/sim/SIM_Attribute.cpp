@@ -134,6 +134,12 @@ void SIM_Attribute::ClearEffects()
         delete effects.front();
 }
 
+void SIM_Attribute::SetWarning(int direction, float limit)
+{
+    warnDirection = direction == WARN_ABOVE ? WARN_ABOVE : direction == WARN_BELOW ? WARN_BELOW : WARN_NONE;
+    warnLimit = limit;
+}
+
 bool SIM_Attribute::WarnPlayer() const
 {
     switch (warnDirection) {

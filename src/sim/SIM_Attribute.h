@@ -42,7 +42,9 @@ public:
     void ShowEffect(float change);
 
     const std::string& GetDescription() const { return description; }
+    void SetDescription(const std::string& text) { description = text; }
     bool IsHighGood() const { return highisgood; }
+    void SetHighGood(bool good) { highisgood = good; }
     bool IsAlwaysShown() const { return alwaysshow; }
     void SetAlwaysShown(bool shown) { alwaysshow = shown; }
     float GetBaseValue() const { return base; }
@@ -53,6 +55,8 @@ public:
     float GetParentWeight() const { return parentWeight; }
     WARNDIRECTION GetWarnDirection() const { return warnDirection; }
     float GetWarnLimit() const { return warnLimit; }
+    // The warning as a saved game holds it: direction 0 above, 1 below, anything else none.
+    void SetWarning(int direction, float limit);
     const SIM_EffectList& GetEffects() const { return effects; }
 
     // The first attribute of All with that name, or null.

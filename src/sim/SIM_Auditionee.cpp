@@ -119,7 +119,7 @@ SIM_Musician* SIM_Auditionee::CreateFromAvailable(INSTRUMENT instrument)
             musician->AddPersonality(personality);
     }
     musician->SetSongElement(SIM_SongElement::GetByName(row->songElement));
-    const float musicianship = std::max(SIM_GetBand()->GetValue("band_musicianship"), 0.1f);
+    const float musicianship = std::max(SIM_GetBand()->GetValue("band_musicianship"), MinMusicianship);
     musician->SetAbility(row->abilityFactor * musicianship, row->potential);
     SIM_Asset* possession = SIM_Asset::GetByName(row->possession);
     GAssert(possession != nullptr, __FILE__, __LINE__);

@@ -14,6 +14,9 @@ class SIM_Musician;
 class SIM_Auditionee {
 public:
     static constexpr const char* File = "data/simulation/auditionees.csv";
+    // A candidate's ability is the row's factor times the band's musicianship, taken as at
+    // least this much, so that a band without members still finds musicians.
+    static constexpr float MinMusicianship = 0.1f;
 
     SIM_Auditionee() = default;
     SIM_Auditionee(const SIM_Auditionee&) = delete;

@@ -165,16 +165,40 @@ bool SIM_Band::IsMember(const SIM_Musician* musician) const
     return std::find(members.begin(), members.end(), musician) != members.end();
 }
 
-void SIM_Band::AddMusician(SIM_Musician* musician)
+bool SIM_Band::Append(SIM_Musician* musician)
 {
     GAssert(musician != nullptr, __FILE__, __LINE__);
     if (!musician)
-        return;
+        return false;
     // A second join would pair the musician with itself.
     GAssert(!IsMember(musician), __FILE__, __LINE__);
     if (IsMember(musician))
-        return;
+        return false;
     members.push_back(musician);
+    return true;
+}
+
+void SIM_Band::PairWithMembers(SIM_Musician* newcomer)
+{
+    for (SIM_Musician* other : members) {
+        if (other == newcomer)
+            continue;
+        auto* r = new SIM_Relationship(newcomer, other);
+        other->AddRelationship(r);
+        newcomer->AddRelationship(r);
+    }
+}
+
+void SIM_Band::AddLoadedMember(SIM_Musician* musician)
+{
+    if (Append(musician))
+        PairWithMembers(musician);
+}
+
+void SIM_Band::AddMusician(SIM_Musician* musician)
+{
+    if (!Append(musician))
+        return;
     Recalculate();
 
     if (SIM_SongElement* element = musician->GetSongElement())
@@ -187,14 +211,7 @@ void SIM_Band::AddMusician(SIM_Musician* musician)
         SIM_GetRiza()->ApplyRawEffect(effect, "inspiration");
     }
     SIM_GetPortraits()->MakeUsed(musician->GetPortraitTexture());
-
-    for (SIM_Musician* other : members) {
-        if (other == musician)
-            continue;
-        auto* r = new SIM_Relationship(musician, other);
-        other->AddRelationship(r);
-        musician->AddRelationship(r);
-    }
+    PairWithMembers(musician);
     SIM_GetScreens()->UpdateBookGigButton();
 }
 

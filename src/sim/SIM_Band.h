@@ -29,6 +29,10 @@ public:
     void NextDay();
 
     void AddMusician(SIM_Musician* musician);
+    // A member read back from a saved game: appended to the line-up and paired with every
+    // member already there, without what joining does (no recalculation, no unlocked song
+    // element, inspiration or personality effects, no portrait taken, no screen update).
+    void AddLoadedMember(SIM_Musician* musician);
     void RemoveMusician(SIM_Musician* musician);
     // Empties the line-up without deleting anyone.
     void ClearMembers() { members.clear(); }
@@ -76,6 +80,10 @@ public:
 private:
     // Sets a band attribute's value directly (no clamp); nothing when it is missing.
     void SetAttribute(const char* attribute, float value);
+    // Appends a musician not yet a member; false (after an assertion) for none or a member.
+    bool Append(SIM_Musician* musician);
+    // A relationship between the newcomer and every other member, on both their lists.
+    void PairWithMembers(SIM_Musician* newcomer);
     float MeanStress() const;
 
     std::vector<SIM_Musician*> members;

@@ -313,7 +313,7 @@ SIM_Commenter::Situation SIM_Commenter::Observe(SIM_RehearsalVenue* venue) const
         s.boringSongBoredom = boring->GetBoredom();
         s.boringSongName = boring->GetName();
     }
-    s.gigBooked = SIM_Gig::DaysTillNextGig() >= 0;
+    s.gigBooked = SIM_Gig::DaysTillNextGig() < SIM_Gig::NoGigBooked;
     s.gigTonight = SIM_Gig::GigTonight();
     s.inspiration = SIM_GetRiza()->GetValue("inspiration");
     s.fame = SIM_GetFame()->GetFame();

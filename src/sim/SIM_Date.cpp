@@ -70,6 +70,7 @@ void SIM_Date::AddDays(int n)
     GAssert(n >= 0, __FILE__, __LINE__);
     for (int i = 0; i < n; ++i)
         IncrementDay();
+    SIM_SIM::LogStep("SIM_Calendar::NextDay");
     SIM_GetCalendar()->NextDay();
     CheckForEndGame();
 }
@@ -107,12 +108,15 @@ void SIM_Date::CheckForEndGame()
         // The verdict stands in for this year's review: the next one is a year away, not
         // tomorrow for a player who plays on.
         EndYearDate = SIM_Date(PPresentDay->day, PPresentDay->month, PPresentDay->year + 1);
+        SIM_SIM::LogStep("GUI_EndGame::Activate");
         SIM_GetScreens()->ActivateEndGame();
         return;
     }
     if (today >= EndYearDate.DayCount()) {
         EndYearDate = SIM_Date(PPresentDay->day, PPresentDay->month, PPresentDay->year + 1);
+        SIM_SIM::LogStep("SIM_Band::IncrementYearCount");
         SIM_GetBand()->IncrementYearCount();
+        SIM_SIM::LogStep("GUI_YearlyReview::Activate");
         SIM_GetScreens()->ActivateYearlyReview();
     }
 }

@@ -138,6 +138,12 @@ void SIM_Musician::SetAbility(float a, float maxA)
     maxAbility = SIM_ClampValue(maxA, 0.0f, 1.0f);
 }
 
+void SIM_Musician::SetLoadedAbility(float a, float maxA)
+{
+    ability = Finite(a);
+    maxAbility = Finite(maxA);
+}
+
 void SIM_Musician::ReduceBoredom(float amount)
 {
     boredom = SIM_ClampValue(boredom - amount, 0.0f, 1.0f);
@@ -190,6 +196,13 @@ void SIM_Musician::RemovePossesion(SIM_Asset* asset)
         return;
     Erase(possessions, asset);
     CalculateSatisfaction();
+}
+
+void SIM_Musician::AddLoadedPossesion(SIM_Asset* asset)
+{
+    GAssert(asset != nullptr, __FILE__, __LINE__);
+    if (asset)
+        possessions.push_back(asset);
 }
 
 void SIM_Musician::FreeUpPossesions()

@@ -46,6 +46,9 @@ public:
     float GetMaxAbility() const { return maxAbility; }
     // Each clamped to 0..1.
     void SetAbility(float ability, float maxAbility);
+    // Both as a saved game holds them, unclamped: practice may have taken ability past 1.
+    // Only a value that is no number reads as 0.
+    void SetLoadedAbility(float ability, float maxAbility);
     SIM_SongElement* GetSongElement() const { return songElement; }
     void SetSongElement(SIM_SongElement* e) { songElement = e; }
     float GetChemistry() const { return chemistry; }
@@ -98,6 +101,8 @@ public:
     // Possessions (assets, not owned).
     void AddPossesion(SIM_Asset* asset);
     void RemovePossesion(SIM_Asset* asset);
+    // A possession read back from a saved game: appended, nothing recomputed or redrawn.
+    void AddLoadedPossesion(SIM_Asset* asset);
     // Gives every possession up (it stops being owned); the list is left as it was.
     void FreeUpPossesions();
     const std::vector<SIM_Asset*>& GetPossesions() const { return possessions; }

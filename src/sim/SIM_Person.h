@@ -23,6 +23,8 @@ public:
     // Stores the gender, then takes a portrait of that gender from the portrait database
     // (female for 1, male for any other value).
     virtual void SetGender(SIM_GENDER gender);
+    // The gender as a saved game holds it; the portraits are restored on their own.
+    void SetLoadedGender(SIM_GENDER g) { gender = g; }
     // The texture to draw for this person: the portrait itself.
     virtual std::string GetPortraitTexture() const { return portrait; }
 

@@ -4,6 +4,7 @@
 #include "engine/GRandom.h"
 #include "sim/GAssert.h"
 
+#include <algorithm>
 #include <iterator>
 
 std::list<std::unique_ptr<SIM_Quote>> SIM_Quote::All;
@@ -41,4 +42,13 @@ const SIM_Quote* SIM_Quote::GetRandomQuote()
         return nullptr;
     }
     return std::next(All.begin(), long(GRandom::RandIndex(All.size())))->get();
+}
+
+bool SIM_Quote::Retire(const SIM_Quote* quote)
+{
+    auto it = std::find_if(All.begin(), All.end(), [quote](const auto& q) { return q.get() == quote; });
+    if (quote == nullptr || it == All.end())
+        return false;
+    All.erase(it);
+    return true;
 }

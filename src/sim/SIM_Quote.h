@@ -24,6 +24,10 @@ public:
     // A random quote, loading the file first when none is loaded; null (and a note in the
     // debug log) when there are no quotes at all. Not owned by the caller.
     static const SIM_Quote* GetRandomQuote();
+    // Takes a shown quote out of the draw and deletes it, so it is not shown again until
+    // every quote has been retired and the file is read afresh. The quote must be one that
+    // GetRandomQuote handed out; anything else is left alone and false is returned.
+    static bool Retire(const SIM_Quote* quote);
 
     // Every quote in file order; the class owns them.
     static std::list<std::unique_ptr<SIM_Quote>> All;

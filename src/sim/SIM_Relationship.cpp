@@ -50,6 +50,11 @@ SIM_Musician* SIM_Relationship::GetOther(const SIM_Musician* musician) const
     return p1 == musician ? p2 : p1;
 }
 
+void SIM_Relationship::SetValue(float v)
+{
+    value = SIM_ClampValue(v, -1.0f, 1.0f);
+}
+
 void SIM_Relationship::ChangeValue(float delta)
 {
     value = SIM_ClampValue(value + delta, -1.0f, 1.0f);

@@ -24,6 +24,8 @@ public:
     SIM_Musician* GetOther(const SIM_Musician* musician) const;
     // value + delta, clamped to -1..1.
     void ChangeValue(float delta);
+    // The value as a saved game holds it, clamped to -1..1.
+    void SetValue(float v);
     // The daily fade.
     void NextDay();
     // How much the gap between the two musicians' satisfaction sours things, 0..limit.

@@ -29,6 +29,10 @@ public:
     // is reported and changes nothing; an empty name changes nothing.
     void GetGenderFromTexture(const std::string& fileName);
     INSTRUMENT GetInstrument() const { return instrument; }
+    // The forename (the player's whole name) and the avatar's texture as a saved game
+    // holds them.
+    void SetForename(const std::string& name) { forename = fullname = name; }
+    void SetAvatarTexture(const std::string& texture) { portrait = texture; }
 
     // "fame", "income", then an attribute, then a skill; 0 for anything else.
     float GetValue(const std::string& name);

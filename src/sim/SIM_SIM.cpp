@@ -54,6 +54,15 @@
 
 namespace {
 std::optional<unsigned> fixedSeed;
+std::vector<std::string>* stepLog = nullptr;
+
+// One step of the end-of-day pass: noted in the step log, then run.
+template <class Run>
+void Step(const char* name, Run&& run)
+{
+    SIM_SIM::LogStep(name);
+    run();
+}
 
 void LoadingScreen(float fraction)
 {
@@ -196,6 +205,17 @@ void SIM_SIM::ReallyEndDay()
     SIM_GetSim()->Process();
 }
 
+void SIM_SIM::SetStepLog(std::vector<std::string>* log)
+{
+    stepLog = log;
+}
+
+void SIM_SIM::LogStep(const char* step)
+{
+    if (stepLog)
+        stepLog->push_back(step);
+}
+
 bool SIM_SIM::IsEvening() const
 {
     return max_acts == 1 || (max_acts > 1 && acts == max_acts - 1);
@@ -209,14 +229,14 @@ void SIM_SIM::Process()
         return;
     processing = true;
 
-    SIM_DailyOption::ClearAll();
-    SIM_Message::ClearMessages();
-    SIM_Effect::ProcessAllEffects();
-    ProcessBase::ProcessAll();
-    SIM_OtherGig::PurgeOldGigs();
-    SIM_Date::PPresentDay->AddDays(1);
+    Step("SIM_DailyOption::ClearAll", [] { SIM_DailyOption::ClearAll(); });
+    Step("SIM_Message::ClearMessages", [] { SIM_Message::ClearMessages(); });
+    Step("SIM_Effect::ProcessAllEffects", [] { SIM_Effect::ProcessAllEffects(); });
+    Step("ProcessBase::ProcessAll", [] { ProcessBase::ProcessAll(); });
+    Step("SIM_OtherGig::PurgeOldGigs", [] { SIM_OtherGig::PurgeOldGigs(); });
+    Step("SIM_Date::AddDays", [] { SIM_Date::PPresentDay->AddDays(1); });
     if (SIM_Date::PPresentDay->GetDayOfWeek() == 0)
-        SIM_Album::CalculateAllRoyalties();
+        Step("SIM_Album::CalculateAllRoyalties", [] { SIM_Album::CalculateAllRoyalties(); });
     if (!SIM_GetScreens()->IsEndGameActive())
         ProcessDay();
 
@@ -225,38 +245,40 @@ void SIM_SIM::Process()
 
 void SIM_SIM::ProcessDay()
 {
-    SIM_Gig::ClearMissedGigs();
-    SIM_Relationship::NextDayAll();
-    SIM_OtherGig::UpdateAll();
-    SIM_GetOtherBands()->GenerateGigs();
-    SIM_GetCharityGigManager()->GenerateGigs();
-    SIM_Relax::CreateOption();
-    SIM_Publicity::GenerateEvents();
-    SIM_Venue::ProcessAll();
+    Step("SIM_Gig::ClearMissedGigs", [] { SIM_Gig::ClearMissedGigs(); });
+    Step("SIM_Relationship::NextDayAll", [] { SIM_Relationship::NextDayAll(); });
+    Step("SIM_OtherGig::UpdateAll", [] { SIM_OtherGig::UpdateAll(); });
+    Step("SIM_OtherBandManager::GenerateGigs", [] { SIM_GetOtherBands()->GenerateGigs(); });
+    Step("SIM_CharityGigManager::GenerateGigs", [] { SIM_GetCharityGigManager()->GenerateGigs(); });
+    Step("SIM_Relax::CreateOption", [] { SIM_Relax::CreateOption(); });
+    Step("SIM_Publicity::GenerateEvents", [] { SIM_Publicity::GenerateEvents(); });
+    Step("SIM_Venue::ProcessAll", [] { SIM_Venue::ProcessAll(); });
 
-    acts = 0;
-    CalculateMaxActivities();
-    mode = TURNMODE_DAY;
+    Step("new day's activities, mode day", [this] {
+        acts = 0;
+        CalculateMaxActivities();
+        mode = TURNMODE_DAY;
+    });
+    Step("SIM_Finances::AddCash benefit", [] {
+        // The player character counts as one more mouth to feed.
+        const float heads = static_cast<float>(SIM_GetBand()->GetMembers().size() + 1);
+        SIM_GetFinances()->AddCash(heads * SIM_GetGlobalVariables()->Get("GV_UNEMPLOYMENT_BENEFIT"));
+    });
+    Step("SIM_Asset::ProcessAll", [] { SIM_Asset::ProcessAll(); });
+    Step("SIM_Riza::RecalcAttributes", [] { SIM_GetRiza()->RecalcAttributes(); });
+    Step("SIM_Band::Recalculate", [] { SIM_GetBand()->Recalculate(); });
+    Step("SIM_Band::NextDay", [] { SIM_GetBand()->NextDay(); });
+    Step("SIM_Fame::ProcessTurn", [] { SIM_GetFame()->ProcessTurn(); });
+    Step("GAM_PlayBalancer::NextDay", [] { GAM_GetBalancer()->NextDay(); });
+    Step("mode idle", [this] { mode = TURNMODE_IDLE; });
 
-    // The player character counts as one more mouth to feed.
-    const float heads = static_cast<float>(SIM_GetBand()->GetMembers().size() + 1);
-    SIM_GetFinances()->AddCash(heads * SIM_GetGlobalVariables()->Get("GV_UNEMPLOYMENT_BENEFIT"));
-
-    SIM_Asset::ProcessAll();
-    SIM_GetRiza()->RecalcAttributes();
-    SIM_GetBand()->Recalculate();
-    SIM_GetBand()->NextDay();
-    SIM_GetFame()->ProcessTurn();
-    GAM_GetBalancer()->NextDay();
-    mode = TURNMODE_IDLE;
-
-    SIM_Gig::CheckForPostits();
+    Step("SIM_Gig::CheckForPostits", [] { SIM_Gig::CheckForPostits(); });
     if (SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE))
-        SIM_GetSaveGame()->SaveGame("autosave");
-    SIM_GetEndorsements()->NextDay();
-    SIM_GetScreens()->RebuildDailyOptions();
-    SIM_GetGameMode()->CheckForPromotion();
-    SIM_GetEvents()->NextTurn();
-    ++turncount;
-    SIM_GetScreens()->CheckTimedHints();
+        Step("SIM_SaveGame::SaveGame autosave", [] { SIM_GetSaveGame()->SaveGame("autosave"); });
+    Step("SIM_EndorsementManager::NextDay", [] { SIM_GetEndorsements()->NextDay(); });
+    Step("GUI_DailyOptions::Initialise", [] { SIM_GetScreens()->RebuildDailyOptions(); });
+    Step("SIM_GameMode::CheckForPromotion", [] { SIM_GetGameMode()->CheckForPromotion(); });
+    Step("SIM_Events::NextTurn", [] { SIM_GetEvents()->NextTurn(); });
+    Step("turncount + 1", [this] { ++turncount; });
+    Step("GUI_HintHelp::CheckTimedHints", [] { SIM_GetScreens()->CheckTimedHints(); });
 }

@@ -4,6 +4,9 @@
 // activities and, when they are used up, runs the end-of-day pass in its fixed order.
 
 // Whether the day's simulation is running (0) or not (1); only saved and restored.
+#include <string>
+#include <vector>
+
 enum TURNMODE { TURNMODE_DAY = 0, TURNMODE_IDLE = 1 };
 
 class SIM_SIM {
@@ -47,6 +50,11 @@ public:
 
     // The seed Open gives srand; tests set it to replay a game exactly.
     static void SetSeed(unsigned seed);
+    // While a log is set, every step of the end-of-day pass (and the year end and game end
+    // the date's step brings) appends its name to it just before it runs, so a test can
+    // pin the order. Null, the default, records nothing.
+    static void SetStepLog(std::vector<std::string>* log);
+    static void LogStep(const char* step);
 
 private:
     // Steps 9 to 31 of the pass: the day's simulation, skipped once the game is over.

@@ -21,3 +21,16 @@ TEST_F(BandTest, ShippedDataHoldsWhatTheBandAndThePlayerRead)
         EXPECT_GT(SIM_GetGlobalVariables()->Get(key), 0.0f) << key;
     EXPECT_TRUE(screens.Alerts().empty());
 }
+
+// The band-state panel is six bars high: a seventh attribute marked to show would be drawn
+// off the panel.
+TEST_F(BandTest, NoMoreBandAttributesAreShownThanThePanelHolds)
+{
+    const int kPanelBars = 6;
+    int shown = 0;
+    for (const SIM_NamedValue* v : SIM_GetBand()->GetAttributes().GetRawList())
+        if (const auto* a = dynamic_cast<const SIM_Attribute*>(v); a && a->IsAlwaysShown())
+            ++shown;
+    EXPECT_GT(shown, 0);
+    EXPECT_LE(shown, kPanelBars);
+}

@@ -4,8 +4,10 @@
 #include "engine/GProfileStore.h"
 #include "engine/IniLoader.h"
 #include "port/MacFile.h"
+#include "sim/SIM_Auditionee.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +34,8 @@ const std::map<std::string, std::set<std::string>> kCommentSections = {
     {"COMMENT_NEED_HYPE", {}}, {"COMMENT_INSPIRATION_HIGH", {}}, {"COMMENT_NEEDVAN", {}},
     {"COMMENT_CONSIDERING_RESIGNATION", {}}, {"COMMENT_DEFAULT_REHEARSAL", {}},
 };
+// The least ability a musician must bring to be worth a place in the band.
+const float kWorthHiring = 0.15f;
 // The keyed comments have these two filled in.
 const std::set<std::string> kKeyedTokens = {"<RANDOM_SONG_TITLE>", "<BANDNAME>"};
 
@@ -106,6 +110,7 @@ TEST_F(ShippedContentTest, AuditionCandidatesCoverEveryInstrumentWithKnownNames)
     const auto assets = Names("data/simulation/assets.csv");
 
     std::map<std::string, std::set<std::string>> gendersByInstrument;
+    std::map<std::string, std::vector<float>> factorsByInstrument;
     CSpreadsheet sheet("data/simulation/auditionees.csv");
     EXPECT_GE(sheet.size(), 30u);
     EXPECT_LE(sheet.size(), 40u);
@@ -122,7 +127,11 @@ TEST_F(ShippedContentTest, AuditionCandidatesCoverEveryInstrumentWithKnownNames)
         EXPECT_TRUE(instruments.count(instrument)) << at << ": " << instrument;
         EXPECT_TRUE(gender == "MALE" || gender == "FEMALE") << at << ": " << gender;
         gendersByInstrument[instrument].insert(gender);
-        EXPECT_TRUE(ability > 0.0f && ability <= 1.0f) << at;
+        // What the candidate brings to a band without members: enough to be worth hiring,
+        // and short of what practice and a better band will later offer.
+        const float firstMember = ability * SIM_Auditionee::MinMusicianship;
+        EXPECT_TRUE(firstMember >= kWorthHiring && firstMember <= 0.5f) << at << ": factor " << ability;
+        factorsByInstrument[instrument].push_back(ability);
         EXPECT_TRUE(!haveElements || elements.count(element)) << at << ": no song element " << element;
         EXPECT_TRUE(!haveAssets || assets.count(possession)) << at << ": no asset " << possession;
         EXPECT_FALSE(csv.Finished()) << at << ": no personality cell";
@@ -131,6 +140,11 @@ TEST_F(ShippedContentTest, AuditionCandidatesCoverEveryInstrumentWithKnownNames)
             EXPECT_TRUE(p == "none" || !havePersonalities || personalities.count(p)) << at << ": no personality " << p;
         }
     }
-    for (const auto& instrument : instruments)
+    for (const auto& instrument : instruments) {
         EXPECT_EQ(gendersByInstrument[instrument].size(), 2u) << instrument << " lacks a gender";
+        // The three candidates of an audition differ enough for the choice to matter.
+        const auto& f = factorsByInstrument[instrument];
+        ASSERT_GE(f.size(), 3u) << instrument;
+        EXPECT_GE(*std::max_element(f.begin(), f.end()) - *std::min_element(f.begin(), f.end()), 1.5f) << instrument;
+    }
 }

@@ -1,6 +1,7 @@
 // Musicians' comments in a real band with the shipped data: what they see of the musician,
 // the band and the player character, and the messages they leave; and a whole career in
 // which every member speaks his mind.
+#include "career/SIM_Gig.h"
 #include "engine/GTranslation.h"
 #include "engine/IniLoader.h"
 #include "sim/BandFixture.h"
@@ -92,6 +93,25 @@ TEST_F(CommenterWorldTest, TheInspiredPlayerIsPraisedByOneMemberAndTheOthersHold
     EXPECT_EQ(Texts("COMMENT_INSPIRATION_HIGH").count(MessagesOf(a)[0]), 1u) << MessagesOf(a)[0];
     EXPECT_TRUE(MessagesOf(b).empty()) << "band-wide: said once for the whole band";
     EXPECT_EQ(b->GetCommenter()->GetDamping(SIM_Commenter::INSPIRATION_HIGH), 1.0f);
+}
+
+// No gig is booked (the gig list answers "100 days" then): an unrehearsed, unknown band
+// is not nagged to rehearse or drum up hype for a gig that does not exist.
+TEST_F(CommenterWorldTest, WithNoGigBookedNobodyTalksOfTheNextGig)
+{
+    ASSERT_EQ(SIM_Gig::DaysTillNextGig(), SIM_Gig::NoGigBooked);
+    EXPECT_EQ(SIM_Gig::NoGigBooked, 100);
+    EXPECT_FALSE(SIM_Gig::GigTonight());
+    QuietMotivation();
+    SIM_Musician* a = Hire(INSTRUMENT_DRUMS);
+    Hire(INSTRUMENT_BASS);
+    ASSERT_LT(SIM_GetBand()->GetValue("band_rehearsal"), SIM_GetGlobalVariables()->Get("RS_REHEARSAL_NOTENOUGH"));
+    ASSERT_LT(SIM_GetBand()->GetValue("band_hype"), SIM_GetGlobalVariables()->Get("HYPE_LOW_COMMENT"));
+    a->GetCommenter()->GenerateDailyComments();
+    for (const auto& c : a->GetCommenter()->GetDailyComments()) {
+        EXPECT_NE(c->type, SIM_Commenter::SHOULD_REHEARSE);
+        EXPECT_NE(c->type, SIM_Commenter::NEED_HYPE);
+    }
 }
 
 // A career left to run by itself: the band drifts, gets bored and falls apart, and the

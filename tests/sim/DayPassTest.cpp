@@ -4,6 +4,7 @@
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_PlayerOptions.h"
 
 #include <string>
 #include <vector>
@@ -130,6 +131,63 @@ TEST_F(SimTest, ANewGameAfterTheEndStartsClean)
     EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2007));
     SIM_GetSim()->EndDay();
     EXPECT_EQ(screens.calls, kNormalDay);
+}
+
+// The whole pass, step by step, as the step log sees it: every step, not only those that
+// reach the screens, on an ordinary day, with the autosave on, on a royalty day, at the
+// year end (also a royalty day: a year is twelve weeks) and on the last day.
+TEST_F(SimTest, TheEndOfDayPassRunsItsStepsInExactlyThisOrder)
+{
+    const Calls head = {"SIM_DailyOption::ClearAll", "SIM_Message::ClearMessages", "SIM_Effect::ProcessAllEffects",
+                        "ProcessBase::ProcessAll", "SIM_OtherGig::PurgeOldGigs", "SIM_Date::AddDays",
+                        "SIM_Calendar::NextDay"};
+    const Calls day1 = {"SIM_Gig::ClearMissedGigs", "SIM_Relationship::NextDayAll", "SIM_OtherGig::UpdateAll",
+                        "SIM_OtherBandManager::GenerateGigs", "SIM_CharityGigManager::GenerateGigs",
+                        "SIM_Relax::CreateOption", "SIM_Publicity::GenerateEvents", "SIM_Venue::ProcessAll",
+                        "new day's activities, mode day", "SIM_Finances::AddCash benefit", "SIM_Asset::ProcessAll",
+                        "SIM_Riza::RecalcAttributes", "SIM_Band::Recalculate", "SIM_Band::NextDay",
+                        "SIM_Fame::ProcessTurn", "GAM_PlayBalancer::NextDay", "mode idle", "SIM_Gig::CheckForPostits"};
+    const Calls autosave = {"SIM_SaveGame::SaveGame autosave"};
+    const Calls day2 = {"SIM_EndorsementManager::NextDay", "GUI_DailyOptions::Initialise",
+                        "SIM_GameMode::CheckForPromotion", "SIM_Events::NextTurn", "turncount + 1",
+                        "GUI_HintHelp::CheckTimedHints"};
+    const Calls royalties = {"SIM_Album::CalculateAllRoyalties"};
+    const Calls yearEnd = {"SIM_Band::IncrementYearCount", "GUI_YearlyReview::Activate"};
+    const Calls endGame = {"GUI_EndGame::Activate"};
+    auto join = [](std::initializer_list<Calls> parts) {
+        Calls all;
+        for (const Calls& p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    struct Case {
+        const char* name;
+        int daysBefore; // days passed since the start when the day ends
+        bool autosaveOn;
+        Calls steps;
+    };
+    const int year = SIM_Date::DaysPerYear;
+    const bool autosaveWas = SIM_GetPlayerOptions()->GetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE);
+    const Case cases[] = {
+        {"ordinary day", 0, false, join({head, day1, day2})},
+        {"ordinary day, autosave on", 0, true, join({head, day1, autosave, day2})},
+        {"royalty day", 6, false, join({head, royalties, day1, day2})},
+        {"year end", year - 1, false, join({head, yearEnd, royalties, day1, day2})},
+        {"last day", 2 * year - 1, false, join({head, endGame, royalties})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NewGame(2);
+        SIM_GetPlayerOptions()->SetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE, c.autosaveOn);
+        EndDays(c.daysBefore);
+        Calls steps;
+        SIM_SIM::SetStepLog(&steps);
+        SIM_GetSim()->EndDay();
+        SIM_SIM::SetStepLog(nullptr);
+        EXPECT_EQ(steps, c.steps);
+    }
+    SIM_GetPlayerOptions()->SetToggle(SIM_PlayerOptions::TOGGLE_AUTOSAVE, autosaveWas);
+    EXPECT_TRUE(screens.Alerts().empty());
 }
 
 namespace {

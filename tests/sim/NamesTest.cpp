@@ -174,3 +174,26 @@ TEST_F(NamesTest, ShippedPoolsAreLargeAndDistinct)
         EXPECT_TRUE(!q->GetArtist().empty() && !q->GetBand().empty() && !q->GetQuote().empty());
     EXPECT_TRUE(screens.reports.empty());
 }
+
+TEST_F(NamesTest, ARetiredQuoteIsNotDrawnAgainUntilEveryQuoteIsRetired)
+{
+    WriteData("quotes.csv", "header\n#,A,Band A,First.\n#,B,Band B,Second.\n#,C,Band C,Third.\n");
+    std::set<std::string> shown;
+    for (int i = 0; i < 3; ++i) {
+        const SIM_Quote* q = SIM_Quote::GetRandomQuote();
+        ASSERT_NE(q, nullptr);
+        EXPECT_TRUE(shown.insert(q->GetQuote()).second) << q->GetQuote() << " shown twice";
+        EXPECT_TRUE(SIM_Quote::Retire(q));
+        EXPECT_EQ(SIM_Quote::All.size(), size_t(2 - i));
+    }
+    // Every quote has been shown: the next draw starts the file afresh.
+    ASSERT_NE(SIM_Quote::GetRandomQuote(), nullptr);
+    EXPECT_EQ(SIM_Quote::All.size(), 3u);
+
+    // Only a quote the list handed out is retired.
+    const SIM_Quote stranger("X", "Band X", "Not on the list.");
+    EXPECT_FALSE(SIM_Quote::Retire(&stranger));
+    EXPECT_FALSE(SIM_Quote::Retire(nullptr));
+    EXPECT_EQ(SIM_Quote::All.size(), 3u);
+    EXPECT_TRUE(screens.reports.empty());
+}
