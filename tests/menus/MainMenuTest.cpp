@@ -13,8 +13,7 @@ namespace {
 
 class MainMenuTest : public GameHarness {
 protected:
-    // The real main menu instead of the harness's own first mode.
-    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+    MainMenuTest() : GameHarness(Start::MainMenu) {}
     GUI_MenuMain* Menu() { return GUI_GetMenuMain(); }
     void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
 };
