@@ -2,6 +2,7 @@
 // screen's key routing (Escape, the exclusive key handlers) and click counter.
 #include "harness/GameHarness.h"
 
+#include "engine/gfx/D3DEngine.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_GUI.h"
@@ -130,6 +131,8 @@ TEST_F(WindowManagerTest, DialogsCoverWindowsAndFullScreensHideThem)
     // is still drawn, over it, once.
     auto* full = new Probe("full", 0, 0, 10, 10, false, false);
     full->MakeFullScreenWindow();
+    full->MakeFullScreenWindow(); // listed once, however often it asks
+    EXPECT_EQ(Manager()->Fullscreens().size(), 1u);
     auto* modal = new Probe("modal", 300, 300, 400, 400, true);
     Manager()->AddModal(modal);
     EXPECT_EQ(Drawn(), (Events {"full", "modal"}));
@@ -321,4 +324,24 @@ TEST_F(InGameTest, AHiddenScreenGivesTheKeysBackAndANewGameTakesThemFromAll)
     PressKey(kKeyReturn);
     EXPECT_EQ(Taken(), Events {});
     delete lower;
+}
+
+TEST_F(InGameTest, EachFrameStartsFromBlackUnderAnEmptyScene)
+{
+    // A window painted white, then closed: where it was, the empty scene shows black, not
+    // what earlier frames left in the buffers.
+    struct White : GUI_WindowBase {
+        White()
+        {
+            GUI_BaseElement::SetPosition(100, 100, 300, 300);
+            AddToGUI();
+        }
+        void Draw() override { GetD3DEngine()->FillRect(rect, 0xFFFFFFFFu); }
+    };
+    auto* white = new White;
+    EXPECT_EQ(CaptureFrame().At(200, 200) & 0xFFFFFFu, 0xFFFFFFu);
+    Step();
+    delete white;
+    Step(2);
+    EXPECT_EQ(CaptureFrame().At(200, 200) & 0xFFFFFFu, 0u);
 }

@@ -223,9 +223,21 @@ TEST_F(WindowTest, DialogDrawsItsFrameAndTitle)
 {
     TestDialog::Create();
     WaitFade();
-    RgbaImage frame = CaptureFrame();
-    ASSERT_EQ(frame.width, 1024);
-    uint32_t inside = frame.At(512, 400);
-    uint32_t outside = frame.At(100, 100);
-    EXPECT_NE(inside & 0x00FFFFFFu, outside & 0x00FFFFFFu);
+    TestDialog* d = TestDialog::PTheWindow;
+    // White pixels of the title's letters, centred in the band under the frame's top edge.
+    auto titlePixels = [&](const RgbaImage& frame, int fromX, int toX) {
+        int n = 0;
+        for (int y = d->rect.top + 8; y < d->rect.top + 34; ++y)
+            for (int x = fromX; x < toX; ++x)
+                n += (frame.At(x, y) & 0xFFFFFF) == 0xFFFFFFu;
+        return n;
+    };
+    RgbaImage titled = CaptureFrame();
+    ASSERT_EQ(titled.width, 1024);
+    EXPECT_NE(titled.At(512, 400) & 0x00FFFFFFu, titled.At(100, 100) & 0x00FFFFFFu); // the frame
+    EXPECT_GT(titlePixels(titled, 512 - 40, 512 + 40), 20);
+    EXPECT_EQ(titlePixels(titled, d->rect.left + 10, 512 - 60), 0); // centred: nothing far left
+
+    d->SetTitle("");
+    EXPECT_EQ(titlePixels(CaptureFrame(), 512 - 40, 512 + 40), 0);
 }
