@@ -1,5 +1,6 @@
 #include "shell/GUI_GUI.h"
 
+#include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_Date.h"
@@ -54,6 +55,8 @@ void GUI_GUI::StartNewGame()
     GUI_HintHelp::HoldChains(true);
     GUI_GetWindowManager()->CloseOnRestart();
     GUI_HintHelp::HoldChains(false);
+    // The windows that survive a new game are not screens of the last one waiting for keys.
+    inputHandlers_.clear();
     GUI_GetDate()->Initialise();
     GetInput()->LeftMouseUp();
     mode_ = GUIMODE_NORMAL;
@@ -62,8 +65,10 @@ void GUI_GUI::StartNewGame()
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)
 {
-    if (!window)
+    if (!window) {
+        inputHandlers_.clear();
         return;
+    }
     RemoveInputHandler(window);
     inputHandlers_.push_back(window);
 }
@@ -81,6 +86,8 @@ GUI_WindowBase* GUI_GUI::GetInputHandler() const
 
 void GUI_GUI::Draw()
 {
+    // Nothing of an earlier frame may show where the scene leaves the screen empty.
+    GetD3DEngine()->ClearScreen();
     frameTimer_.Update();
     throttle_ = std::min(frameTimer_.GetThrottle(), 3.0f);
     GUI_GetSounds()->Process();

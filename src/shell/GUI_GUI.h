@@ -30,9 +30,11 @@ public:
     void LeftMouseUp() {}
 
     // The windows that hold the keyboard form a stack: the newest gets every key, and when
-    // it goes the one under it has the keys again. Setting a window puts it on top.
-    // Windows leave the stack with RemoveInputHandler or when they are destroyed;
-    // SetInputHandler(nullptr) changes nothing, since it cannot tell which window let go.
+    // it goes the one under it has the keys again. Setting a window puts it on top; a
+    // destroyed window leaves the stack by itself. SetInputHandler(nullptr) gives the keys
+    // back for every window (no window holds them), so a screen that hides rather than
+    // closes can let go; one that knows others may hold the keys under it uses
+    // RemoveInputHandler(this) to leave only its own place. A new game empties the stack.
     void SetInputHandler(GUI_WindowBase* window);
     void RemoveInputHandler(GUI_WindowBase* window);
     GUI_WindowBase* GetInputHandler() const;

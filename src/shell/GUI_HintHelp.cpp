@@ -26,7 +26,7 @@ std::vector<GUI_HintHelp::HintData*> GUI_HintHelp::All;
 std::vector<GUI_HintHelp*> GUI_HintHelp::AllWindows;
 std::vector<GUI_HintHelp::HintData*> GUI_HintHelp::WaitingForMain;
 bool GUI_HintHelp::BChainsHeld = false;
-GUI_HelpWindow* GUI_HelpWindow::PTheWindow = nullptr;
+GUI_WindowSlot<GUI_HelpWindow> GUI_HelpWindow::PTheWindow;
 
 namespace {
 
@@ -267,7 +267,6 @@ void GUI_HelpWindow::Create(const char* textKey, V2 point)
 void GUI_HelpWindow::Close()
 {
     delete PTheWindow; // the destructor clears it
-    PTheWindow = nullptr;
 }
 
 GUI_HelpWindow::GUI_HelpWindow(const char* textKey, V2 point)
@@ -289,8 +288,6 @@ GUI_HelpWindow::GUI_HelpWindow(const char* textKey, V2 point)
 GUI_HelpWindow::~GUI_HelpWindow()
 {
     GUI_GetWindowManager()->RemoveModal(this);
-    if (PTheWindow == this)
-        PTheWindow = nullptr;
 }
 
 void GUI_HelpWindow::Draw()

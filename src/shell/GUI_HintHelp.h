@@ -81,7 +81,7 @@ class GUI_HelpWindow : public GUI_WindowBase {
 public:
     static void Create(const char* textKey, V2 point);
     static void Close();
-    static GUI_HelpWindow* PTheWindow;
+    static GUI_WindowSlot<GUI_HelpWindow> PTheWindow;
 
     ~GUI_HelpWindow() override;
     void Draw() override;

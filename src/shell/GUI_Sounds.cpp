@@ -15,6 +15,8 @@ const char* const kVerse2Music = "data/sounds/music/verse2.ogg";
 // In INSTRUMENT order: keyboard, drums, bass, guitar, saxophone, vocals.
 const char* const kPackNames[6] = {"keyboard", "drums", "bass", "guitar", "saxophone", "vocals"};
 
+// Minimal: replaced when this class's rules are built. To read the player's options
+// (option 0 master volume, option 1 music volume, toggle 0 music on) once they exist.
 GUI_Sounds::Settings DefaultSettings() { return {}; }
 
 } // namespace

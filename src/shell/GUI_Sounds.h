@@ -2,8 +2,9 @@
 // The game's one sound object: effects played by file name from a cache of loaded sounds,
 // background music streamed through a title track and two alternating verse tracks, a
 // one-off track that pauses the music while it plays, random instrument samples for the
-// auditions, and the player's master and music volumes. Everything audible goes through
-// an AudioBackend: the SDL2_mixer one by default, a recording one in tests.
+// auditions, and a master and a music volume with a music switch read from a settings
+// source (see SetSettingsSource). Everything audible goes through an AudioBackend: the
+// SDL2_mixer one by default, a recording one in tests.
 #include "engine/GFileList.h"
 #include "port/AudioBackend.h"
 
@@ -30,7 +31,7 @@ public:
     // The music cycle: what plays now.
     enum MUSICSTATE { MUSIC_TITLE = 0, MUSIC_VERSE1 = 1, MUSIC_VERSE2 = 2 };
 
-    // What the sound system reads of the player's options.
+    // The volumes and the music switch the sound system plays with.
     struct Settings {
         float masterVolume = 1.0f; // option 0
         float musicVolume = 1.0f;  // option 1
@@ -73,7 +74,9 @@ public:
     // a backend forgets the sounds, channels and music of the previous one.
     void SetBackend(AudioBackend* backend);
     AudioBackend* GetBackend();
-    // Where the volumes and the music switch are read (the player's options by default).
+    // Where the volumes and the music switch are read; nullptr restores the default
+    // source. The default answers full volumes with the music on: the player's options
+    // hold no volumes yet, and reading them is wired once they do.
     void SetSettingsSource(SettingsSource source);
 
     AudioChannel GetMusicChannel() const { return musicChannel_; }

@@ -53,8 +53,8 @@ public:
     static void CloseWin(GUI_WindowBase* window);
     static void CloseWin(intptr_t window);
 
-    // Makes the destructor clear `slot` if it still names this window (a screen's
-    // PTheWindow). Call it with the pointer that was just set to this window.
+    // Makes the destructor clear `slot` if it still names this window. Screens get this
+    // from GUI_WindowSlot; other holders of a pointer to a window may call it directly.
     template <class T>
     void ClearOnDestroy(T*& slot, T* self)
     {
@@ -81,4 +81,38 @@ private:
     bool dragging_ = false;
     bool closeOnRestart_ = true;
     std::vector<std::function<void()>> clearers_;
+};
+
+// The static pointer to the open instance of a screen of which one may be open at a time
+// (its PTheWindow). Storing a window in it also makes that window's destruction clear it,
+// so a screen closed by any route (its close button, Escape, a new game, its own Close)
+// leaves no stale pointer and can be created again:
+//
+//   class GUI_MyScreen : public GUI_Dialog {
+//       static GUI_WindowSlot<GUI_MyScreen> PTheWindow;
+//       GUI_MyScreen() : GUI_Dialog(true) { PTheWindow = this; ... }
+//   };
+//   GUI_WindowSlot<GUI_MyScreen> GUI_MyScreen::PTheWindow;
+//
+// It reads like the plain pointer it holds (comparisons, ->, delete).
+template <class T>
+class GUI_WindowSlot {
+public:
+    constexpr GUI_WindowSlot() = default;
+    GUI_WindowSlot(const GUI_WindowSlot&) = delete;
+    GUI_WindowSlot& operator=(const GUI_WindowSlot&) = delete;
+
+    GUI_WindowSlot& operator=(T* window)
+    {
+        window_ = window;
+        if (window)
+            window->ClearOnDestroy(window_, window);
+        return *this;
+    }
+    operator T*() const { return window_; }
+    T* operator->() const { return window_; }
+    T* Get() const { return window_; }
+
+private:
+    T* window_ = nullptr;
 };

@@ -60,7 +60,9 @@ void GUI_WindowManager::RemoveModal(GUI_WindowBase* window)
 
 void GUI_WindowManager::AddFullscreen(GUI_WindowBase* window)
 {
-    if (window)
+    // Once only: a window listed twice would be drawn and served twice, and one
+    // RemoveFullscreen takes every entry anyway.
+    if (window && !Contains(fullscreens_, window))
         fullscreens_.push_back(window);
 }
 

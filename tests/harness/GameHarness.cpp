@@ -21,10 +21,14 @@
 
 #include <cstdlib>
 #include <map>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// The renderer's report of a texture it cannot find, followed by the name.
+const char* const kMissingTexture = "Failed to locate texture: ";
 
 // Marks the events the harness injects. Tests share one X display and run in parallel, so
 // the real pointer, keyboard and focus changes of the display are kept from the game.
@@ -154,6 +158,32 @@ GUI_ButtonText* FindInWindow(GUI_WindowBase* w, const std::string& key)
     return FindIn(w->Buttons(), key);
 }
 
+// The texture names a content list gives (textures and the fonts' textures), as the
+// renderer requests them (".dds" names as ".png").
+std::set<std::string> ListedTextures(const fs::path& list)
+{
+    std::set<std::string> names;
+    std::istringstream lines(ReadWholeFile(list.string()));
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::string kind, name;
+        if ((words >> kind >> name) && (kind == "texture" || kind == "font"))
+            names.insert(TextureRequestName(name));
+    }
+    return names;
+}
+
+// The file names (without folders) of every file below a folder.
+std::set<std::string> FileNamesBelow(const fs::path& folder)
+{
+    std::set<std::string> names;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec))
+            names.insert(it->path().filename().string());
+    return names;
+}
+
 } // namespace
 
 void HarnessMode::Draw()
@@ -169,8 +199,6 @@ void HarnessMode::HandleKey(unsigned int key)
 {
     keys.push_back(key);
     events.push_back("key:" + std::to_string(key));
-    if (key == kKeyEscape)
-        GUI_GetWindowManager()->CloseTopDialog();
 }
 
 void HarnessMode::ProcessInput() { GUI_GetWindowManager()->ProcessInput(); }
@@ -193,21 +221,43 @@ void GameHarness::SetUp()
     setenv("AMP_NONINTERACTIVE", "1", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     GUI_GetSounds()->SetBackend(&audio);
+    contentList = fs::path(SourceDir()) / "art" / "content.txt";
+    rendererLog_ = open_memstream(&rendererLogText_, &rendererLogSize_);
+    GetD3DEngine()->SetLogStream(rendererLog_);
 
-    GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
+    if (start_ == Start::StandIn)
+        GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
     BeforeStart();
     ASSERT_TRUE(StartApplication()) << "the game did not start";
     SDL_SetEventFilter(KeepInjectedOnly, nullptr);
     PumpWindowEvents(); // drop what the display sent while the window opened
     std::srand(12345);
+    if (start_ == Start::InGame) {
+        GetGame()->StartNewGame();
+        WaitFade();
+        ASSERT_EQ(GetGame()->GetCurrentMode(), GetGame()->GetModeObject(Game::MODE_GUI))
+            << "the new game did not reach the in-game screen";
+    }
 }
 
 void GameHarness::TearDown()
 {
     if (HasFailure() || std::getenv("AMP_SAVE_FRAMES"))
         SaveFailureFrame();
-    for (const AlertRequest& a : reports.alerts)
+    for (const AlertRequest& a : reports.alerts) {
+        // Shown when alerts may block; the renderer's log has the same line, checked below.
+        if (a.message.rfind(kMissingTexture, 0) == 0)
+            continue;
         ADD_FAILURE() << "unexpected report \"" << a.title << "\": " << a.message;
+    }
+    for (const std::string& problem : TextureProblems())
+        ADD_FAILURE() << problem;
+    GetD3DEngine()->SetLogStream(nullptr);
+    if (rendererLog_)
+        std::fclose(rendererLog_);
+    rendererLog_ = nullptr;
+    std::free(rendererLogText_);
+    rendererLogText_ = nullptr;
     SetBeforeFlipHook(nullptr);
     SDL_SetEventFilter(nullptr, nullptr);
     GUI_GetSounds()->SetBackend(nullptr);
@@ -348,6 +398,49 @@ std::string GameHarness::DebugLog() const
             return ReadWholeFile(p.string());
     }
     return "";
+}
+
+void GameHarness::ExpectMissingTexture(const std::string& name)
+{
+    expectedMissingTextures.insert(TextureRequestName(name));
+}
+
+std::vector<std::string> GameHarness::RendererLog() const
+{
+    std::vector<std::string> lines;
+    if (!rendererLog_)
+        return lines;
+    std::fflush(rendererLog_);
+    std::string text(rendererLogText_ ? rendererLogText_ : "", rendererLogSize_);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::vector<std::string> GameHarness::TextureProblems() const
+{
+    const std::string missing = kMissingTexture;
+    const std::set<std::string> listed = ListedTextures(contentList);
+    const std::set<std::string> shipped = FileNamesBelow(fs::path(GameDir()) / "data" / "bitmaps");
+    std::vector<std::string> problems;
+    std::set<std::string> missed;
+    for (const std::string& line : RendererLog()) {
+        if (line.rfind(missing, 0) == 0) {
+            const std::string name = line.substr(missing.size());
+            missed.insert(name);
+            if (!expectedMissingTextures.count(name))
+                problems.push_back("unexpected report: " + line);
+        } else if (shipped.count(line) && !listed.count(line)) {
+            // A line naming a shipped picture is a texture the renderer loaded.
+            problems.push_back("texture " + line + " is used but " + contentList.string() +
+                               " does not list it");
+        }
+    }
+    for (const std::string& name : expectedMissingTextures)
+        if (!missed.count(name))
+            problems.push_back("texture " + name + " was expected to be missing but was found or never asked for");
+    return problems;
 }
 
 void GameHarness::SaveFailureFrame()

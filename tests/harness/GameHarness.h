@@ -2,6 +2,9 @@
 // The GUI test harness: runs the real Game (real start-up, window and GL context) in a
 // sandbox, with time, input, reports and sounds under the test's control.
 //
+// A screen test starts in the in-game screen of a new game (game mode 8, its fade done),
+// so keys, clicks, hints and the frame reach the screen exactly as in play:
+//
 //   class MyScreenTest : public GameHarness {};
 //   TEST_F(MyScreenTest, Opens) {
 //       GUI_MyScreen::Create();
@@ -9,6 +12,14 @@
 //       ClickButton("MYSCREEN_OK");
 //       EXPECT_EQ(GUI_MyScreen::PTheWindow, nullptr);
 //   }
+//
+// Tests of the toolkit itself that need no game (input routing, mode switches, drawing
+// primitives) start in the harness's stand-in mode instead (Start::StandIn), menu tests
+// in the game's own first mode (Start::MainMenu).
+//
+// A test fails on any report it did not take (TakeReports), on a texture the renderer
+// cannot find unless the test said so (ExpectMissingTexture), and on a texture of the
+// shipped data that the code asked for but art/content.txt does not list.
 //
 // When a test fails (or AMP_SAVE_FRAMES is set) its last frame is saved as
 // test-frames/<suite>.<test>.png in the build folder.
@@ -24,6 +35,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,9 +45,10 @@ class GUI_ButtonBase;
 class GUI_ButtonText;
 class CInput;
 
-// The harness's own first mode, standing in for the main menu: it hands drawing, input
-// and clicks to the window manager and the tool tips, records what it receives, and closes
-// the top dialog on Escape.
+// The harness's own first mode, standing in for the main menu in toolkit tests: it hands
+// drawing, input and clicks to the window manager and the tool tips and records what it
+// receives. It is not the in-game screen: Escape, hints and the click counter are not
+// the game's here.
 class HarnessMode : public GUI_GameModeBase {
 public:
     void Draw() override;
@@ -51,6 +66,14 @@ public:
 
 class GameHarness : public SandboxTest {
 protected:
+    // Where the test begins once the game has started.
+    enum class Start {
+        InGame,   // a new game, in the in-game screen; the main menu is the game's own
+        StandIn,  // the stand-in mode (member `mode`) as the first mode, no game
+        MainMenu, // the game's own first mode, no game
+    };
+    explicit GameHarness(Start start = Start::InGame) : start_(start) {}
+
     void SetUp() override;
     void TearDown() override;
 
@@ -93,10 +116,35 @@ protected:
     std::vector<AlertRequest> TakeReports();
     std::string DebugLog() const;
 
+    // Textures. The test expects the renderer to miss this name (as the code writes it).
+    void ExpectMissingTexture(const std::string& name);
+    // Every texture problem so far, one text each: a missing texture not expected, an
+    // expected one never missed, a shipped texture asked for but not in the content list.
+    // Textures the test itself wrote into the sandbox need no listing. The teardown fails
+    // the test on each.
+    std::vector<std::string> TextureProblems() const;
+    // The content list that texture names are checked against (art/content.txt).
+    std::filesystem::path contentList;
+    // The request names (".dds" as ".png") the test expects to be missing.
+    std::set<std::string> expectedMissingTextures;
+
     RecordingAudioBackend audio;
     HarnessMode mode;
 
 private:
     void SaveFailureFrame();
+    // The renderer's own log: the name of every texture it loads and every one it misses.
+    std::vector<std::string> RendererLog() const;
+
+    Start start_;
     std::filesystem::path oldCwd_;
+    FILE* rendererLog_ = nullptr;
+    char* rendererLogText_ = nullptr;
+    size_t rendererLogSize_ = 0;
+};
+
+// The harness for tests of the toolkit itself that need no game: the stand-in first mode.
+class ToolkitHarness : public GameHarness {
+protected:
+    ToolkitHarness() : GameHarness(Start::StandIn) {}
 };

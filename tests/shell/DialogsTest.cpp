@@ -2,6 +2,7 @@
 // and the texture message's layout.
 #include "harness/GameHarness.h"
 
+#include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_Message.h"
@@ -115,6 +116,7 @@ TEST_F(DialogsTest, QuestionOverAFullScreenIsDrawnAndClickable)
 TEST_F(DialogsTest, TextureMessageFitsItsTextAndShortensItsTitle)
 {
     SIM_GetGameConfig()->SetAvatarName("Dana Vesper");
+    ExpectMissingTexture("no_such_picture.dds");
     const std::string title29(29, 't');
     auto* shortOne = GUI_TextureMessage::Create("no_such_picture.dds", "Hi <MILOSNAME>, <MILOSNAME>!", title29);
     auto* longOne = GUI_TextureMessage::Create("button.dds", LongText(), title29 + "x");
@@ -126,6 +128,9 @@ TEST_F(DialogsTest, TextureMessageFitsItsTextAndShortensItsTitle)
     EXPECT_EQ(shortOne->GetHeight(), 140);
     EXPECT_GT(longOne->GetHeight(), 140);
     // Only its close button closes it: Escape does not, and clicks beside it are refused.
+    PressKey(kKeyEscape);
+    EXPECT_EQ(GUI_GetWindowManager()->Modals().size(), 2u);
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr); // nor is quitting asked
     Click(20, 20);
     EXPECT_EQ(audio.Count("data/sounds/error.ogg"), 1);
     Click(float(longOne->rect.right - 22), float(longOne->rect.top + 22));

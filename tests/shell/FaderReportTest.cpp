@@ -15,17 +15,17 @@ void First(intptr_t a) { order.push_back("first:" + std::to_string(a)); }
 void Second(intptr_t a) { order.push_back("second:" + std::to_string(a)); }
 void StartsAFadeIn(intptr_t) { GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_IN); }
 
-class FaderTest : public GameHarness {
+class FaderTest : public ToolkitHarness {
 protected:
     void SetUp() override
     {
-        GameHarness::SetUp();
+        ToolkitHarness::SetUp();
         order.clear();
     }
 };
 
-using ReportTest = GameHarness;
-using TextureCacheTest = GameHarness;
+using ReportTest = ToolkitHarness;
+using TextureCacheTest = ToolkitHarness;
 
 } // namespace
 

@@ -6,7 +6,7 @@
 #include "shell/Input.h"
 #include "shell/WinMain.h"
 
-class InputTest : public GameHarness {};
+class InputTest : public ToolkitHarness {};
 
 TEST_F(InputTest, KeysInAscendingOrderThenTheClick)
 {

@@ -6,6 +6,8 @@
 #include "shell/GUI_TabContainer.h"
 #include "shell/GUI_WindowManager.h"
 
+#include <algorithm>
+
 namespace {
 
 int changes = 0;
@@ -140,7 +142,25 @@ TEST_F(SliderTabTest, TabButtonsSwitchPagesAndOnlyTheShownPageTakesClicks)
     EXPECT_TRUE(two->IsVisible());
     Click(200, 165);
     EXPECT_EQ(clicked, (std::vector<std::string> {"ONE", "TWO"}));
-    Step(2); // drawn with the current tab bright
+
+    // The shown page's tab is drawn bright with white text, the other dim in light grey.
+    auto brightest = [](const RgbaImage& frame, const tagRECT& r) {
+        int most = 0;
+        for (int y = r.top + 2; y < r.bottom - 2; ++y)
+            for (int x = r.left + 2; x < r.right - 2; ++x) {
+                const uint32_t p = frame.At(x, y);
+                most = std::max(most, int(std::min({p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF})));
+            }
+        return most;
+    };
+    RgbaImage frame = CaptureFrame();
+    EXPECT_EQ(brightest(frame, tabTwo->rect), 255);
+    EXPECT_LT(brightest(frame, tabOne->rect), 250);
+    Click(150, 78);
+    frame = CaptureFrame();
+    EXPECT_EQ(brightest(frame, tabOne->rect), 255);
+    EXPECT_LT(brightest(frame, tabTwo->rect), 250);
+    Click(250, 78);
 
     // A page that was never added hides them all.
     GUI_WindowTab stranger;

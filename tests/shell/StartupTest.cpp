@@ -39,7 +39,7 @@ void RecordLoading(float fraction)
                             GUI_GetTextureCache()->GetHandle(TEX_WINDOW) != 0});
 }
 
-class StartupTest : public GameHarness {
+class StartupTest : public ToolkitHarness {
 protected:
     void BeforeStart() override { Game::SetLoadingDrawer(RecordLoading); }
 };
@@ -190,7 +190,7 @@ namespace {
 // Starts with the game's own first mode rather than the harness's.
 class FirstScreenTest : public GameHarness {
 protected:
-    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+    FirstScreenTest() : GameHarness(Start::MainMenu) {}
 };
 } // namespace
 
@@ -216,7 +216,7 @@ TEST_F(FirstScreenTest, TheMainMenuComesFirstAndEscapeAsksBeforeQuitting)
 
 namespace {
 // Asks for the display's own size (0 x 0), as a fresh profile may.
-class DisplaySizeTest : public GameHarness {
+class DisplaySizeTest : public ToolkitHarness {
 protected:
     void BeforeStart() override
     {

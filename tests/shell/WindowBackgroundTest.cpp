@@ -33,7 +33,7 @@ public:
     std::function<void()> draw;
 };
 
-class WindowBackgroundTest : public GameHarness {
+class WindowBackgroundTest : public ToolkitHarness {
 protected:
     void BeforeStart() override
     {

@@ -2,6 +2,7 @@
 // screen's key routing (Escape, the exclusive key handlers) and click counter.
 #include "harness/GameHarness.h"
 
+#include "engine/gfx/D3DEngine.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_GUI.h"
@@ -98,16 +99,9 @@ protected:
     }
 };
 
-// The in-game screen is the current mode.
+// The in-game screen's own routing of keys and clicks.
 class InGameTest : public WindowManagerTest {
 protected:
-    void SetUp() override
-    {
-        WindowManagerTest::SetUp();
-        GetGame()->SetGameMode(Game::MODE_GUI);
-        WaitFade();
-        ASSERT_EQ(GetGame()->GetCurrentMode(), GUI_GetGUI());
-    }
     void TearDown() override
     {
         GUI_ConfirmDialog::Close(0);
@@ -137,6 +131,8 @@ TEST_F(WindowManagerTest, DialogsCoverWindowsAndFullScreensHideThem)
     // is still drawn, over it, once.
     auto* full = new Probe("full", 0, 0, 10, 10, false, false);
     full->MakeFullScreenWindow();
+    full->MakeFullScreenWindow(); // listed once, however often it asks
+    EXPECT_EQ(Manager()->Fullscreens().size(), 1u);
     auto* modal = new Probe("modal", 300, 300, 400, 400, true);
     Manager()->AddModal(modal);
     EXPECT_EQ(Drawn(), (Events {"full", "modal"}));
@@ -270,7 +266,6 @@ TEST_F(InGameTest, KeyHandlersStackAndAHintTakesKeysBeforeEscape)
     auto* second = new Probe("second", 300, 300, 400, 400);
     GUI_GetGUI()->SetInputHandler(first);
     GUI_GetGUI()->SetInputHandler(second);
-    GUI_GetGUI()->SetInputHandler(nullptr); // cannot tell who let go: changes nothing
     Take();
     PressKey(kKeyEscape);
     EXPECT_EQ(Taken(), (Events {"key second 53"}));
@@ -300,5 +295,53 @@ TEST_F(InGameTest, EveryClickIsCountedAndTheQuitQuestionLeadsToTheMainMenu)
     EXPECT_TRUE(ClickButton("CONFIRM_OK"));
     EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
     WaitFade();
-    EXPECT_EQ(GetGame()->GetCurrentMode(), &mode); // the harness's stand-in main menu
+    EXPECT_EQ(GetGame()->GetCurrentMode(), GetGame()->GetModeObject(Game::MODE_MAINMENU));
+}
+
+TEST_F(InGameTest, AHiddenScreenGivesTheKeysBackAndANewGameTakesThemFromAll)
+{
+    // A screen that hides instead of closing lets go of the keys: nobody holds them, and
+    // Escape is the in-game screen's again (the quit question).
+    auto* lower = new Probe("lower", 100, 100, 200, 200);
+    auto* hiding = new Probe("hiding", 300, 300, 400, 400);
+    GUI_GetGUI()->SetInputHandler(lower);
+    GUI_GetGUI()->SetInputHandler(hiding);
+    hiding->SetVisible(false);
+    GUI_GetGUI()->SetInputHandler(nullptr);
+    EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
+    Take();
+    PressKey(kKeyEscape);
+    EXPECT_EQ(Taken(), Events {});
+    ASSERT_NE(GUI_ConfirmDialog::PTheWindow, nullptr);
+    GUI_ConfirmDialog::Close(0);
+
+    // Windows that survive a new game keep no hold on the keys of the last one.
+    lower->SetCloseOnRestart(false);
+    GUI_GetGUI()->SetInputHandler(lower);
+    GetGame()->StartNewGame();
+    WaitFade();
+    EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
+    PressKey(kKeyReturn);
+    EXPECT_EQ(Taken(), Events {});
+    delete lower;
+}
+
+TEST_F(InGameTest, EachFrameStartsFromBlackUnderAnEmptyScene)
+{
+    // A window painted white, then closed: where it was, the empty scene shows black, not
+    // what earlier frames left in the buffers.
+    struct White : GUI_WindowBase {
+        White()
+        {
+            GUI_BaseElement::SetPosition(100, 100, 300, 300);
+            AddToGUI();
+        }
+        void Draw() override { GetD3DEngine()->FillRect(rect, 0xFFFFFFFFu); }
+    };
+    auto* white = new White;
+    EXPECT_EQ(CaptureFrame().At(200, 200) & 0xFFFFFFu, 0xFFFFFFu);
+    Step();
+    delete white;
+    Step(2);
+    EXPECT_EQ(CaptureFrame().At(200, 200) & 0xFFFFFFu, 0u);
 }

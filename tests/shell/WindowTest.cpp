@@ -9,6 +9,7 @@
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_WindowManager.h"
 #include "shell/Input.h"
+#include "sim/SIM_Statistics.h"
 
 namespace {
 
@@ -17,17 +18,13 @@ int okClicks = 0;
 // A dialog built the way every screen is.
 class TestDialog : public GUI_Dialog {
 public:
-    static TestDialog* PTheWindow;
+    static GUI_WindowSlot<TestDialog> PTheWindow;
     static void Create()
     {
         delete PTheWindow;
         new TestDialog;
     }
-    static void Close(intptr_t)
-    {
-        delete PTheWindow;
-        PTheWindow = nullptr;
-    }
+    static void Close(intptr_t) { delete PTheWindow; }
     static void Ok(intptr_t window)
     {
         ++okClicks;
@@ -36,8 +33,7 @@ public:
 
     TestDialog() : GUI_Dialog(true)
     {
-        PTheWindow = this;
-        ClearOnDestroy(PTheWindow, this);
+        PTheWindow = this; // and nothing else: the slot is cleared when the window goes
         SetTitle("Test");
         SetSize(400, 300);
         PlaceCentral(); // (312, 234) to (712, 534) on 1024 x 768
@@ -72,7 +68,7 @@ private:
     GUI_ButtonText* leave_;
 };
 
-TestDialog* TestDialog::PTheWindow = nullptr;
+GUI_WindowSlot<TestDialog> TestDialog::PTheWindow;
 
 class PlainWindow : public GUI_WindowBase {
 public:
@@ -160,15 +156,15 @@ TEST_F(WindowTest, BackgroundClickIsTakenAndRaisesTheWindow)
 {
     PlainWindow* lower = new PlainWindow(100, 100, 300, 300);
     PlainWindow* upper = new PlainWindow(200, 200, 400, 400);
+    const int clicks = SIM_GetStatistics()->GetIntCounter(SIM_Statistics::CLICKS);
     Click(150, 150);
     EXPECT_EQ(GUI_GetWindowManager()->Windows().back(), lower);
-    EXPECT_EQ(mode.clicks, 1);
     // Where both overlap the top one (now the lower window) takes it.
     Click(250, 250);
     EXPECT_EQ(GUI_GetWindowManager()->Windows().back(), lower);
     Click(350, 350);
     EXPECT_EQ(GUI_GetWindowManager()->Windows().back(), upper);
-    EXPECT_EQ(mode.clicks, 3);
+    EXPECT_EQ(SIM_GetStatistics()->GetIntCounter(SIM_Statistics::CLICKS), clicks + 3);
     delete lower;
     delete upper;
     EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
@@ -227,9 +223,21 @@ TEST_F(WindowTest, DialogDrawsItsFrameAndTitle)
 {
     TestDialog::Create();
     WaitFade();
-    RgbaImage frame = CaptureFrame();
-    ASSERT_EQ(frame.width, 1024);
-    uint32_t inside = frame.At(512, 400);
-    uint32_t outside = frame.At(100, 100);
-    EXPECT_NE(inside & 0x00FFFFFFu, outside & 0x00FFFFFFu);
+    TestDialog* d = TestDialog::PTheWindow;
+    // White pixels of the title's letters, centred in the band under the frame's top edge.
+    auto titlePixels = [&](const RgbaImage& frame, int fromX, int toX) {
+        int n = 0;
+        for (int y = d->rect.top + 8; y < d->rect.top + 34; ++y)
+            for (int x = fromX; x < toX; ++x)
+                n += (frame.At(x, y) & 0xFFFFFF) == 0xFFFFFFu;
+        return n;
+    };
+    RgbaImage titled = CaptureFrame();
+    ASSERT_EQ(titled.width, 1024);
+    EXPECT_NE(titled.At(512, 400) & 0x00FFFFFFu, titled.At(100, 100) & 0x00FFFFFFu); // the frame
+    EXPECT_GT(titlePixels(titled, 512 - 40, 512 + 40), 20);
+    EXPECT_EQ(titlePixels(titled, d->rect.left + 10, 512 - 60), 0); // centred: nothing far left
+
+    d->SetTitle("");
+    EXPECT_EQ(titlePixels(CaptureFrame(), 512 - 40, 512 + 40), 0);
 }

@@ -15,6 +15,10 @@ unsigned D3DEngine::LastTexNum = 0;
 
 namespace {
 
+// How many BeginRender calls the open scene has had; only the outermost begins and ends
+// it. A scene begun afresh (BInScene false, also after a display restart) starts at 1.
+int sceneDepth = 0;
+
 DisplaySettingReader settingReader = nullptr;
 
 int ReadSetting(const char* key, int def)
@@ -143,8 +147,13 @@ void D3DEngine::SetProjection()
 
 void D3DEngine::BeginRender()
 {
-    if (BInScene)
+    // A scene begun inside another (the loading screen drawn within a frame) only counts
+    // its depth, so its EndRender does not end the frame's scene.
+    if (BInScene) {
+        ++sceneDepth;
         return;
+    }
+    sceneDepth = 1;
     // The drawable may have changed size (full screen settles after the switch).
     SetProjection();
     glEnable(GL_BLEND);
@@ -160,6 +169,11 @@ void D3DEngine::BeginRender()
 
 void D3DEngine::EndRender()
 {
+    if (sceneDepth > 1) {
+        --sceneDepth;
+        return;
+    }
+    sceneDepth = 0;
     BInScene = false;
     currentName_.clear();
 }

@@ -194,7 +194,10 @@ TEST_F(GlTest, SceneCountingAndRedundantBinds)
     e->SetTexture("a.png");
     e->SetTexture("a.png");
     EXPECT_EQ(e->GetRedundantBinds(), 1.0f);
-    e->EndRender();
+    e->EndRender();                                      // the inner scene (a loading screen
+    EXPECT_TRUE(e->InScene());                           // drawn within a frame) ends...
+    EXPECT_EQ(e->GetCurrentTextureName(), "a.png");
+    e->EndRender();                                      // ...and then the frame's
     EXPECT_FALSE(e->InScene());
     e->SetTexture("a.png");                              // begins a scene; the name was cleared
     EXPECT_EQ(e->GetRedundantBinds(), 1.0f);
