@@ -15,6 +15,12 @@ namespace {
 const size_t kMaxModifier = 127;
 }
 
+void SIM_ReadModifierCells(CSV& csv, SIM_ModifierContainer& row)
+{
+    while (!csv.Finished())
+        row.AddModifier(csv.GetNextString().substr(0, kMaxModifier).c_str());
+}
+
 SIM_RehearsalVenue::SIM_RehearsalVenue()
 {
     All.push_back(this);
@@ -54,8 +60,7 @@ void SIM_RehearsalVenue::ReadRow(const std::string& row)
     image = csv.GetNextString();
     csv.GetNextToken(); // not used
     debugname = name;
-    while (!csv.Finished())
-        AddModifier(csv.GetNextString().substr(0, kMaxModifier).c_str());
+    SIM_ReadModifierCells(csv, *this);
 }
 
 float SIM_RehearsalVenue::GetMotivation(SIM_Musician* musician) const

@@ -8,7 +8,12 @@
 #include <string>
 #include <vector>
 
+class CSV;
 class SIM_Musician;
+
+// Reads the rest of a table row as modifiers of the row, one per cell, each cut to 127
+// characters (the rooms and relax places end their rows so).
+void SIM_ReadModifierCells(CSV& csv, SIM_ModifierContainer& row);
 
 class SIM_RehearsalVenue : public SIM_ModifierContainer {
 public:

@@ -1,5 +1,7 @@
 #include "career/SIM_RelaxVenue.h"
 
+#include "career/SIM_RehearsalVenue.h"
+
 #include "engine/CSpreadsheet.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Finances.h"
@@ -8,11 +10,6 @@
 #include <algorithm>
 
 std::vector<SIM_RelaxVenue*> SIM_RelaxVenue::All;
-
-namespace {
-// The longest modifier text a row may give.
-const size_t kMaxModifier = 127;
-}
 
 SIM_RelaxVenue::SIM_RelaxVenue()
 {
@@ -50,8 +47,7 @@ void SIM_RelaxVenue::ReadRow(const std::string& row)
     texture = csv.GetNextString();
     icon = csv.GetNextString();
     debugname = name;
-    while (!csv.Finished())
-        AddModifier(csv.GetNextString().substr(0, kMaxModifier).c_str());
+    SIM_ReadModifierCells(csv, *this);
 }
 
 void SIM_RelaxVenue::Use()

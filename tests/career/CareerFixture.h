@@ -18,13 +18,18 @@ protected:
         int right;
     };
 
-    // Replaces the element table with these rows (without the marker cell).
-    void UseElements(std::initializer_list<const char*> rows)
+    // Writes a table of these rows (each without its marker cell) under a heading line.
+    void WriteTable(const char* file, std::initializer_list<const char*> rows)
     {
-        std::string text = "Columns: marker, name, display name, available, type, base quality\n";
+        std::string text = "Columns: marker, name, ...\n";
         for (const char* row : rows)
             text += std::string("#,") + row + "\n";
-        resources.Write(SIM_SongElement::File, text);
+        resources.Write(file, text);
+    }
+    // Replaces the element table with these rows.
+    void UseElements(std::initializer_list<const char*> rows)
+    {
+        WriteTable(SIM_SongElement::File, rows);
         SIM_SongElement::Open();
     }
 

@@ -15,13 +15,10 @@
 namespace {
 class RehearsalTest : public CareerTest {
 protected:
-    // Replaces the rooms with these rows (without the marker cell).
+    // Replaces the rooms with these rows.
     void UseRooms(std::initializer_list<const char*> rows)
     {
-        std::string text = "Columns: marker, name, display name, ...\n";
-        for (const char* row : rows)
-            text += std::string("#,") + row + "\n";
-        resources.Write(SIM_RehearsalVenue::File, text);
+        WriteTable(SIM_RehearsalVenue::File, rows);
         SIM_RehearsalVenue::Open();
     }
     static SIM_RehearsalVenue* Room(size_t i) { return SIM_RehearsalVenue::All.at(i); }
