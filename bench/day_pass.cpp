@@ -1,4 +1,7 @@
 // The end-of-day pass over a new game, and opening the simulation with the shipped data.
+#include "career/SIM_Rehearsal.h"
+#include "career/SIM_RehearsalVenue.h"
+#include "career/SIM_Song.h"
 #include "port/Paths.h"
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Band.h"
@@ -32,16 +35,51 @@ void OpenWithShippedData()
     SIM_GetSim()->Open();
 }
 
-void BM_DayPass(benchmark::State& state)
+// A new game that never ends, with a band of six who never leave and 40 songs every member
+// has rehearsed.
+void StartBusyGame()
 {
     OpenWithShippedData();
-    // A game long enough that the benchmark never reaches its end.
     SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", 1000000.0f);
+    SIM_GetGlobalVariables()->Set("RS_RESIGN_CONSIDER_THRESHOLD", -1.0f);
     SIM_GetSim()->Reset();
+    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
+                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
+    for (INSTRUMENT instrument : lineUp) {
+        auto* m = new SIM_Musician;
+        m->SetInstrument(instrument);
+        m->SetAbility(0.5f, 0.8f);
+        if (SIM_Personality* p = SIM_Personality::GetRandom())
+            m->AddPersonality(p);
+        SIM_GetBand()->AddMusician(m);
+    }
+    while (SIM_Song::All.size() < 40)
+        SIM_Song::CreateNew(0.5f)->SetName("Song " + std::to_string(SIM_Song::All.size()));
+    SIM_GetBand()->ApplyToAttribute("band_rehearsal", 0.5f, 0.0f, "bench");
+}
+
+void BM_DayPass(benchmark::State& state)
+{
+    StartBusyGame();
     for (auto _ : state)
         SIM_GetSim()->Process();
+    SIM_GetGlobalVariables()->Load();
 }
 BENCHMARK(BM_DayPass);
+
+// A rehearsal day of six members over 40 songs (the list of rehearsals is emptied as it
+// goes, as a new game would).
+void BM_Rehearsal(benchmark::State& state)
+{
+    StartBusyGame();
+    SIM_GetGlobalVariables()->Set("RS_LAZY_REHEARSAL_CHANCE", 0.0f);
+    for (auto _ : state) {
+        SIM_Rehearsal::Create(SIM_RehearsalVenue::All.front());
+        SIM_Rehearsal::Close();
+    }
+    SIM_GetGlobalVariables()->Load();
+}
+BENCHMARK(BM_Rehearsal)->Unit(benchmark::kMicrosecond);
 
 void BM_Open(benchmark::State& state)
 {
@@ -55,20 +93,7 @@ BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
 // The band's day: a full band of six with every relationship, recalculated and stepped.
 void BM_BandStep(benchmark::State& state)
 {
-    OpenWithShippedData();
-    SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", 1000000.0f);
-    SIM_GetGlobalVariables()->Set("RS_RESIGN_CONSIDER_THRESHOLD", -1.0f); // nobody leaves
-    SIM_GetSim()->Reset();
-    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
-                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
-    for (INSTRUMENT instrument : lineUp) {
-        auto* m = new SIM_Musician;
-        m->SetInstrument(instrument);
-        m->SetAbility(0.5f, 0.8f);
-        if (SIM_Personality* p = SIM_Personality::GetRandom())
-            m->AddPersonality(p);
-        SIM_GetBand()->AddMusician(m);
-    }
+    StartBusyGame();
     for (auto _ : state) {
         SIM_Relationship::NextDayAll();
         SIM_GetRiza()->RecalcAttributes();

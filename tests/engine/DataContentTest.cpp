@@ -23,6 +23,9 @@ namespace {
 const std::map<std::string, size_t> kTableMinimumCells = {
     // {"simulation/venues.csv", 12},
     {"simulation/personalities.csv", 4},
+    {"simulation/song_elements.csv", 6},
+    {"simulation/rehearsals.csv", 10},
+    {"simulation/relax.csv", 7},
 };
 
 const size_t kMaxIniLine = 2047;   // a line, its line end included

@@ -22,17 +22,10 @@ struct NamedAsset : SIM_Asset {
 
 class AuditionCandidateTest : public BandTest {
 protected:
-    void SetUp() override
-    {
-        BandTest::SetUp();
-        SIM_SongElement::All.push_back(&uptempo);
-    }
     void TearDown() override
     {
         for (SIM_Musician* m : made)
             delete m;
-        SIM_SongElement::All.erase(std::remove(SIM_SongElement::All.begin(), SIM_SongElement::All.end(), &uptempo),
-                                   SIM_SongElement::All.end());
         BandTest::TearDown();
     }
     void UseRows(const std::string& rows)
@@ -56,7 +49,6 @@ protected:
         return std::find(list.begin(), list.end(), name) != list.end();
     }
 
-    SIM_SongElement uptempo {"uptempo"};
     std::vector<SIM_Musician*> made;
 };
 
@@ -89,7 +81,8 @@ TEST_F(AuditionCandidateTest, ACandidateTakesEverythingFromItsRow)
     ASSERT_EQ(m->GetPersonalities().size(), 2u);
     EXPECT_TRUE(m->HasPersonality("lazy"));
     EXPECT_TRUE(m->HasPersonality("shy"));
-    EXPECT_EQ(m->GetSongElement(), &uptempo);
+    ASSERT_NE(SIM_SongElement::GetByName("uptempo"), nullptr);
+    EXPECT_EQ(m->GetSongElement(), SIM_SongElement::GetByName("uptempo"));
     EXPECT_FLOAT_EQ(m->GetAbility(), 0.8f * 0.5f);
     EXPECT_FLOAT_EQ(m->GetMaxAbility(), potential);
     EXPECT_EQ(m->GetPossesions(), (std::vector<SIM_Asset*> {&guitar}));

@@ -1,12 +1,79 @@
-// A whole career, day after day, with a full band and the shipped data.
+// A whole career, day after day, with a full band and the shipped data: the band rehearses,
+// relaxes, goes out and writes songs on scripted days and otherwise lets the day pass.
 #include "sim/BandFixture.h"
 
+#include "career/SIM_Rehearsal.h"
+#include "career/SIM_RehearsalVenue.h"
+#include "career/SIM_Relax.h"
+#include "career/SIM_RelaxVenue.h"
+#include "career/SIM_Song.h"
 #include "sim/SIM_Auditionee.h"
+#include "sim/SIM_DailyOption.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_Names.h"
+#include "sim/SIM_Statistics.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+
+namespace {
+float LineUp()
+{
+    return static_cast<float>(SIM_GetBand()->GetMembers().size());
+}
+
+// The dearest room the band can pay for; the first (free) one otherwise.
+SIM_RehearsalVenue* AffordableRoom()
+{
+    SIM_RehearsalVenue* pick = SIM_RehearsalVenue::All.front();
+    for (SIM_RehearsalVenue* room : SIM_RehearsalVenue::All)
+        if (room->GetCost() <= SIM_GetFinances()->GetCash() && room->GetCost() > pick->GetCost())
+            pick = room;
+    return pick;
+}
+
+SIM_RelaxVenue* AffordablePlace()
+{
+    SIM_RelaxVenue* pick = SIM_RelaxVenue::All.front();
+    for (SIM_RelaxVenue* place : SIM_RelaxVenue::All)
+        if (place->GetCostPerMember() * LineUp() <= SIM_GetFinances()->GetCash())
+            pick = place;
+    return pick;
+}
+
+bool RelaxOffered()
+{
+    for (const SIM_DailyOption* o : SIM_DailyOption::All)
+        if (o->GetType() == SIM_DailyOption::RELAX)
+            return true;
+    return false;
+}
+
+// One day of the script; every branch uses up the day's one activity.
+void PlayDay(int day)
+{
+    if (day % 7 == 2) {
+        SIM_Rehearsal::Create(AffordableRoom());
+        SIM_GetSim()->EndDay(); // the rehearsal's report is finished
+    } else if (day % 7 == 4 && RelaxOffered()) {
+        AffordablePlace()->Use(); // ends the day before the result shows
+        SIM_Relax::Process();     // the result screen is left
+    } else if (day % 14 == 6 && !SIM_Socialise::CreateOption()) {
+        SIM_Socialise::Process();
+    } else if (day % 30 == 10) {
+        SIM_Song* song = SIM_Song::CreateNew(SIM_GetRiza()->GetValue("inspiration"));
+        song->SetName(SIM_NamesList::SongNames.GetRandom());
+        song->CheckForClassicStatus();
+        song->GenerateDescription();
+        SIM_NamesList::SongNames.Remove(song->GetName());
+        SIM_GetSim()->EndDay();
+    } else {
+        SIM_GetSim()->EndDay();
+    }
+}
+}
 
 TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
 {
@@ -15,11 +82,13 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
     SIM_GetSim()->Reset();
     HireFullBand();
     ASSERT_TRUE(SIM_GetBand()->Valid());
+    ASSERT_FALSE(SIM_RehearsalVenue::All.empty());
+    ASSERT_FALSE(SIM_RelaxVenue::All.empty());
     screens.Clear();
 
     const int days = static_cast<int>(years * static_cast<float>(SIM_Date::DaysPerYear));
     for (int day = 0; day < days + 1 && !SIM_GetSim()->IsTenYearsUp(); ++day)
-        SIM_GetSim()->EndDay();
+        PlayDay(day);
 
     EXPECT_TRUE(SIM_GetSim()->IsTenYearsUp());
     EXPECT_TRUE(screens.Alerts().empty()) << screens.Alerts().front();
@@ -31,6 +100,8 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
         EXPECT_EQ(m->GetRelationships().size(), members.size() - 1);
         EXPECT_GE(m->GetMotivation(), 0.0f);
         EXPECT_LE(m->GetMotivation(), 1.0f);
+        const float readiness = m->GetRehearsalData()->GetValue();
+        EXPECT_TRUE(readiness >= 0.0f && readiness <= 1.0f) << readiness;
     }
     EXPECT_EQ(SIM_Musician::All.size(), 5u) << "those who left stay until a new game";
     for (const char* name : {"band_rehearsal", "band_stress", "band_chemistry", "band_musicianship",
@@ -38,9 +109,22 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
         const float v = SIM_GetBand()->GetValue(name);
         EXPECT_FALSE(std::isnan(v)) << name;
     }
+    const SIM_Statistics* stats = SIM_GetStatistics();
+    EXPECT_GT(stats->GetIntCounter(SIM_Statistics::REHEARSALS) + stats->GetIntCounter(SIM_Statistics::REHEARSALS_CANCELLED),
+              0);
+    EXPECT_EQ(stats->GetIntCounter(SIM_Statistics::SONGS_WRITTEN) +
+                  static_cast<int>(SIM_GetGlobalVariables()->Get("RS_INITIAL_SONGS")),
+              static_cast<int>(SIM_Song::All.size()));
+    for (const SIM_Song* s : SIM_Song::All) {
+        EXPECT_TRUE(s->GetQuality() >= 0.0f && s->GetQuality() <= 1.0f) << s->GetName();
+        EXPECT_FALSE(s->GetDescription().empty()) << s->GetName();
+    }
+
     SIM_GetSim()->Reset();
     EXPECT_TRUE(SIM_Musician::All.empty());
     EXPECT_EQ(screens.Count("MusicianDeleted"), 5);
+    EXPECT_TRUE(SIM_Rehearsal::All.empty());
+    EXPECT_TRUE(SIM_RehearsalData::All.empty());
 }
 
 namespace {

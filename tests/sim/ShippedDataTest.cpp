@@ -80,6 +80,14 @@ TEST_F(SimTest, ChangeAmountsHaveTheSignTheirRulesExpect)
         {"RS_REHEARSAL_NOSHOW_RELATE_DAMAGE", -1},
         {"RS_RELAX_STRESS", -1},
         {"RS_SOCIALISE_STRESS", -1},
+        {"RS_SOCIALISE_HYPE", +1},
+        {"RS_SOCIALISE_COST_PER_MUSICIAN", +1},
+        {"RS_SONG_BOREDOM_INCREASE", +1},
+        {"RS_SONG_QUAL_PER_LINK", +1},
+        {"RS_SONGWRITING_PER_SONG", +1},
+        {"RS_MOTIVE_EFFECT_REHEARSAL", +1}, // per level of the room above the expected one
+        {"RS_MOTIVE_EFFECT_REHEARSAL_MIN", -1},
+        {"RS_MOTIVE_EFFECT_REHEARSAL_MAX", +1},
     };
     SIM_GetSim()->Open();
     for (const Signed& a : amounts)
