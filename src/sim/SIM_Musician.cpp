@@ -192,6 +192,16 @@ void SIM_Musician::RemovePossesion(SIM_Asset* asset)
     CalculateSatisfaction();
 }
 
+void SIM_Musician::ForgetAsset(const SIM_Asset* asset)
+{
+    if (desiredAsset == asset)
+        desiredAsset = nullptr;
+    if (std::find(possessions.begin(), possessions.end(), asset) == possessions.end())
+        return;
+    Erase(possessions, asset);
+    CalculateSatisfaction();
+}
+
 void SIM_Musician::FreeUpPossesions()
 {
     // Destroying an asset may come back to this musician's list; walk a copy.

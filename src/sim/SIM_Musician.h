@@ -98,6 +98,8 @@ public:
     // Possessions (assets, not owned).
     void AddPossesion(SIM_Asset* asset);
     void RemovePossesion(SIM_Asset* asset);
+    // An asset that is being deleted: no longer a possession or the asset desired.
+    void ForgetAsset(const SIM_Asset* asset);
     // Gives every possession up (it stops being owned); the list is left as it was.
     void FreeUpPossesions();
     const std::vector<SIM_Asset*>& GetPossesions() const { return possessions; }
