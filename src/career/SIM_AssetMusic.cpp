@@ -28,8 +28,11 @@ void SIM_AssetMusic::LoadAssetSpecificData(CSV& row)
     // A missing element is reported once, here, by the lookup; the record then unlocks
     // nothing.
     unlock = SIM_SongElement::GetByName(row.GetNextString());
-    for (const std::string& title : SplitAtCommas(row.GetNextToken()))
-        trackTitles.push_back("\"" + TrimEnd(title) + "\"");
+    for (const std::string& piece : SplitAtCommas(row.GetNextToken())) {
+        const std::string title = TrimEnd(piece);
+        if (!title.empty()) // an empty cell is a record without titles
+            trackTitles.push_back("\"" + title + "\"");
+    }
 }
 
 void SIM_AssetMusic::Clicked()

@@ -196,9 +196,8 @@ void SIM_Musician::ForgetAsset(const SIM_Asset* asset)
 {
     if (desiredAsset == asset)
         desiredAsset = nullptr;
-    if (std::find(possessions.begin(), possessions.end(), asset) == possessions.end())
-        return;
     Erase(possessions, asset);
+    // It may have been one of the band's shared assets too.
     CalculateSatisfaction();
 }
 
