@@ -94,6 +94,8 @@ public:
     float GetDailyCost() const { return dailyCost; }
     float GetPerGigCost() const { return perGigCost; }
     float GetSatisfaction() const { return satisfaction; }
+    // The pieces of a cell between commas, untrimmed (flag words, track titles).
+    static std::vector<std::string> SplitAtCommas(const std::string& cell);
     // The assignee word's instrument; INSTRUMENT_NONE for "VOCALS", "BAND" and any other.
     static INSTRUMENT InstrumentFromWord(const std::string& word);
 
@@ -110,8 +112,6 @@ protected:
     // Modifier cells (each up to 127 characters) up to the cell that ends the row; false
     // when the row ends without one.
     bool ReadModifiers(CSV& row);
-    // The pieces of a cell between commas, untrimmed.
-    static std::vector<std::string> SplitAtCommas(const std::string& cell);
     // Pays the price less the band's business discount (below MaxDiscount).
     void PayDiscounted() const;
     // Sets the global flag named after the asset, creating it when it is missing.

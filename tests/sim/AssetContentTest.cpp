@@ -35,12 +35,7 @@ const std::set<std::string> kAssignees = {"", "BAND", "KEYBOARD", "DRUMS", "BASS
 
 std::vector<std::string> Pieces(const std::string& text)
 {
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
-        pieces.push_back(text.substr(start, comma - start));
-    pieces.push_back(text.substr(start));
-    return pieces;
+    return SIM_Asset::SplitAtCommas(text);
 }
 
 class AssetContentTest : public SimTest {
