@@ -205,6 +205,15 @@ void SIM_Musician::AddLoadedPossesion(SIM_Asset* asset)
         possessions.push_back(asset);
 }
 
+void SIM_Musician::ForgetAsset(const SIM_Asset* asset)
+{
+    if (desiredAsset == asset)
+        desiredAsset = nullptr;
+    Erase(possessions, asset);
+    // It may have been one of the band's shared assets too.
+    CalculateSatisfaction();
+}
+
 void SIM_Musician::FreeUpPossesions()
 {
     // Destroying an asset may come back to this musician's list; walk a copy.

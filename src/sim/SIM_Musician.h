@@ -103,6 +103,8 @@ public:
     void RemovePossesion(SIM_Asset* asset);
     // A possession read back from a saved game: appended, nothing recomputed or redrawn.
     void AddLoadedPossesion(SIM_Asset* asset);
+    // An asset that is being deleted: no longer a possession or the asset desired.
+    void ForgetAsset(const SIM_Asset* asset);
     // Gives every possession up (it stops being owned); the list is left as it was.
     void FreeUpPossesions();
     const std::vector<SIM_Asset*>& GetPossesions() const { return possessions; }

@@ -2,6 +2,8 @@
 // relaxes, goes out and writes songs on scripted days and otherwise lets the day pass.
 #include "sim/BandFixture.h"
 
+#include "career/SIM_AssetKinds.h"
+#include "career/SIM_AssetMusic.h"
 #include "career/SIM_Rehearsal.h"
 #include "career/SIM_RehearsalVenue.h"
 #include "career/SIM_Relax.h"
@@ -75,6 +77,44 @@ void PlayDay(int day)
 }
 }
 
+namespace {
+
+// What the player does in the shop on some days of the career.
+struct ShopVisit {
+    int day;
+    const char* asset;
+    enum { BUY, SELL, LISTEN } action;
+};
+const ShopVisit kShopVisits[] = {
+    {5, "roadie", ShopVisit::BUY},          {5, "tshirts(20)", ShopVisit::BUY},
+    {6, "cheap van", ShopVisit::BUY},       {7, "hollow body guitar", ShopVisit::BUY},
+    {8, "velvet engine", ShopVisit::BUY},   {9, "velvet engine", ShopVisit::LISTEN},
+    {10, "velvet engine", ShopVisit::LISTEN}, {12, "smokemachine", ShopVisit::BUY},
+    {12, "home video", ShopVisit::BUY},     {30, "tshirts(20)", ShopVisit::BUY},
+    {40, "masseuse", ShopVisit::BUY},       {60, "cheap van", ShopVisit::SELL},
+    {61, "tour bus", ShopVisit::BUY},       {80, "hollow body guitar", ShopVisit::SELL},
+    {81, "signature guitar", ShopVisit::BUY}, {90, "roadie", ShopVisit::SELL},
+    {100, "masseuse", ShopVisit::SELL},     {101, "roadie", ShopVisit::BUY},
+};
+
+void VisitShop(int day)
+{
+    for (const ShopVisit& v : kShopVisits) {
+        if (v.day != day)
+            continue;
+        SIM_Asset* a = SIM_Asset::GetByName(v.asset);
+        ASSERT_NE(a, nullptr) << v.asset;
+        if (v.action == ShopVisit::BUY)
+            a->Purchase(true);
+        else if (v.action == ShopVisit::SELL)
+            a->Sell();
+        else if (auto* record = dynamic_cast<SIM_AssetMusic*>(a))
+            record->Listen();
+    }
+}
+
+} // namespace
+
 TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
 {
     const float years = ReopenWithShippedValues();
@@ -87,8 +127,11 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
     screens.Clear();
 
     const int days = static_cast<int>(years * static_cast<float>(SIM_Date::DaysPerYear));
-    for (int day = 0; day < days + 1 && !SIM_GetSim()->IsTenYearsUp(); ++day)
+    SIM_GetFinances()->SetCash(100000.0f); // enough for the shopping below
+    for (int day = 0; day < days + 1 && !SIM_GetSim()->IsTenYearsUp(); ++day) {
+        VisitShop(day);
         PlayDay(day);
+    }
 
     EXPECT_TRUE(SIM_GetSim()->IsTenYearsUp());
     EXPECT_TRUE(screens.Alerts().empty()) << screens.Alerts().front();
@@ -119,9 +162,16 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
         EXPECT_TRUE(s->GetQuality() >= 0.0f && s->GetQuality() <= 1.0f) << s->GetName();
         EXPECT_FALSE(s->GetDescription().empty()) << s->GetName();
     }
+    // What the shop left: the current line-up and stock, nothing sold still held.
+    for (const char* owned : {"roadie", "tour bus", "signature guitar", "smokemachine", "velvet engine"})
+        EXPECT_NE(SIM_Asset::GetOwnedByName(owned), nullptr) << owned;
+    for (const char* sold : {"cheap van", "hollow body guitar", "masseuse"})
+        EXPECT_EQ(SIM_Asset::GetOwnedByName(sold), nullptr) << sold;
+    EXPECT_EQ(SIM_Asset::OwnedAssets.size(), 7u); // with the T-shirts and the video
 
     SIM_GetSim()->Reset();
     EXPECT_TRUE(SIM_Musician::All.empty());
+    EXPECT_TRUE(SIM_Asset::OwnedAssets.empty());
     EXPECT_EQ(screens.Count("MusicianDeleted"), 5);
     EXPECT_TRUE(SIM_Rehearsal::All.empty());
     EXPECT_TRUE(SIM_RehearsalData::All.empty());

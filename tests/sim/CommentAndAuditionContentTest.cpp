@@ -48,15 +48,17 @@ protected:
         CopyShippedData();
     }
     static bool Shipped(const std::string& path) { return std::filesystem::exists(std::string(AMP_GAME_DIR) + "/" + path); }
-    // The second cell of every row of a shipped table.
-    static std::set<std::string> Names(const std::string& path)
+    // The names of every row of a shipped table, in the given cell (1 is the one after
+    // the marker).
+    static std::set<std::string> Names(const std::string& path, int cell = 1)
     {
         std::set<std::string> names;
         CSpreadsheet sheet(path);
         for (const std::string& row : sheet) {
             CSV csv;
             csv.Initialise(row, ',');
-            csv.GetNextToken();
+            for (int i = 0; i < cell; ++i)
+                csv.GetNextToken();
             names.insert(csv.GetNextString());
         }
         return names;
@@ -107,7 +109,7 @@ TEST_F(ShippedContentTest, AuditionCandidatesCoverEveryInstrumentWithKnownNames)
     const bool haveAssets = Shipped("data/simulation/assets.csv");
     const auto personalities = Names("data/simulation/personalities.csv");
     const auto elements = Names("data/simulation/song_elements.csv");
-    const auto assets = Names("data/simulation/assets.csv");
+    const auto assets = Names("data/simulation/assets.csv", 2); // after the kind
 
     std::map<std::string, std::set<std::string>> gendersByInstrument;
     std::map<std::string, std::vector<float>> factorsByInstrument;
