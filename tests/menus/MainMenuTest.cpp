@@ -3,6 +3,7 @@
 #include "menus/GUI_LoadingScreen.h"
 #include "menus/GUI_MenuCredits.h"
 #include "menus/GUI_MenuMain.h"
+#include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_ScreenFader.h"
@@ -112,6 +113,21 @@ TEST_F(MainMenuTest, CreditsAndBack)
     ClickCentre(GUI_GetMenuCredits()->GetMainMenuButton());
     WaitFade();
     EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+}
+
+TEST_F(MainMenuTest, EscapeDuringTheFadeToTheCreditsOpensNoHiddenQuestion)
+{
+    WaitFade();
+    ClickCentre(Menu()->Buttons()[6]);
+    ASSERT_TRUE(GUI_GetFader()->IsFading());
+    PressKey(kKeyEscape); // the menu is still drawn, fading out
+    WaitFade();
+    ASSERT_EQ(GetGame()->GetCurrentMode(), GUI_GetMenuCredits());
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
+    PressKey(kKeyEscape); // back from the credits: no question waiting there
+    WaitFade();
+    EXPECT_EQ(GetGame()->GetCurrentMode(), Menu());
+    EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
 }
 
 TEST_F(MainMenuTest, ScreenshotOfTheMainMenu)
