@@ -79,6 +79,7 @@ bool Game::InitApp()
     SIM_SetScreens(GetShellScreens());
     scale_ = 1.0f;
     GetDebug()->Initialise();
+    GetDebug()->DebugOut("Version: " + build_);
     InitDirectories();
     Init3D();
     InitTextEngine();
@@ -143,10 +144,17 @@ void Game::Init3D()
     if (!GetD3DEngine()->Initialise(GetMainWindow(), false, width, height, depth, false, false))
         WindowsError("Init3D");
     ConnectTextToRenderer();
+    LogRenderer();
     // The renderer may open another size than asked (a display too small for a window).
     scale_ = float(GetD3DEngine()->GetScreenWidth()) / 1024.0f;
     GetD3DEngine()->AddBitmapDirectories("data/bitmaps", true);
     GetD3DEngine()->AddBitmapDirectories(userDir_, false);
+}
+
+void Game::LogRenderer()
+{
+    GetDebug()->DebugOut("GL renderer: " + CurrentGLRenderer());
+    GetDebug()->DebugOut("GL version: " + CurrentGLVersion());
 }
 
 void Game::InitTextEngine()

@@ -2,6 +2,7 @@
 // release at the end.
 #include "harness/GameHarness.h"
 
+#include "engine/GDebugEngine.h"
 #include "engine/LibTextEngine.h"
 #include "engine/PrivateProfile.h"
 #include "engine/gfx/D3DEngine.h"
@@ -89,7 +90,18 @@ TEST_F(StartupTest, StepsRunInOrderBetweenTheLoadingScreenCalls)
     for (const char* sub : {"", "/savegames", "/mods", "/mods/portraits_m", "/mods/portraits_f",
                             "/mods/skins", "/mods/avatars"})
         EXPECT_TRUE(std::filesystem::is_directory(GetGame()->GetUserDir() + sub)) << sub;
-    EXPECT_NE(DebugLog().find("----DEBUG FILE----"), std::string::npos);
+}
+
+TEST_F(StartupTest, TheLogIsThePlayersAndStartsWithTheVersionTimeAndRenderer)
+{
+    // The per-user folder: an installed game's own folder is not writable.
+    EXPECT_EQ(GetDebugLogPath(), GetGame()->GetUserDir() + "/debugdata/debug.txt");
+    std::string log = DebugLog();
+    ASSERT_EQ(log.rfind("----DEBUG FILE----\nStarted 2", 0), 0u) << log;
+    const std::string head = log.substr(0, log.find("Rebuild Surfaces"));
+    for (const char* line : {"\nVersion: Amplivance ", "\nGL renderer: ", "\nGL version: "})
+        EXPECT_NE(head.find(line), std::string::npos) << line;
+    EXPECT_EQ(head.find("GL renderer: (unknown)"), std::string::npos);
 }
 
 TEST_F(StartupTest, WindowedStartWritesNothingAboutTheWindowMode)

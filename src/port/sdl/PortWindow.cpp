@@ -4,6 +4,7 @@
 #include "port/sdl/FrameLoop.h"
 #include "port/sdl/MacKeys.h"
 
+#include <GL/gl.h>
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -216,6 +217,20 @@ bool GetDisplaySize(int& width, int& height)
     height = mode.h;
     return true;
 }
+
+namespace {
+
+std::string GLText(GLenum name)
+{
+    const GLubyte* text = SDL_GL_GetCurrentContext() ? glGetString(name) : nullptr;
+    return text ? reinterpret_cast<const char*>(text) : "(unknown)";
+}
+
+} // namespace
+
+std::string CurrentGLRenderer() { return GLText(GL_RENDERER); }
+
+std::string CurrentGLVersion() { return GLText(GL_VERSION); }
 
 void PortShowCursor(bool show)
 {

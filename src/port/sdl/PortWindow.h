@@ -75,6 +75,10 @@ private:
 // The size of the main display, false when SDL cannot tell.
 bool GetDisplaySize(int& width, int& height);
 
+// The current GL context's renderer and version texts ("(unknown)" without a context).
+std::string CurrentGLRenderer();
+std::string CurrentGLVersion();
+
 // The system's mouse cursor over the window.
 void PortShowCursor(bool show);
 bool PortCursorShown();
