@@ -141,8 +141,14 @@ void Game::Init3D()
         depth = 32;
     }
     D3DEngine::SetDisplaySettingReader(ReadDisplaySetting);
+    const bool fullAsked = ReadDisplaySetting("config", "IsWindowed", 0) == 0 &&
+                           ReadDisplaySetting("config", "SafeMode", 0) == 0;
     if (!GetD3DEngine()->Initialise(GetMainWindow(), false, width, height, depth, false, false))
         WindowsError("Init3D");
+    // Full screen that did not take (a display with no window manager to grow the window)
+    // left a window: keep it, so the next start does not try again into an unusable one.
+    if (fullAsked && GetD3DEngine()->IsWindowed())
+        WritePrivateProfileInt("config", "IsWindowed", 1, kConfigFile);
     ConnectTextToRenderer();
     LogRenderer();
     // The renderer may open another size than asked (a display too small for a window).

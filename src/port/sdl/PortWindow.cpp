@@ -3,6 +3,7 @@
 #include "port/sdl/FrameCapture.h"
 #include "port/sdl/FrameLoop.h"
 #include "port/sdl/MacKeys.h"
+#include "port/sdl/ServerDrawable.h"
 
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
@@ -77,7 +78,40 @@ bool PortWindow::SetWindowed(int width, int height)
 
 bool PortWindow::SetFullscreen()
 {
-    return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        return false;
+    if (DrawableReachesReportedSize())
+        return true;
+    // The request went unanswered: the window kept its size while SDL reports the
+    // display's, and a picture laid out for the display would be cut off.
+    SDL_SetWindowFullscreen(window_, 0);
+    return false;
+}
+
+bool PortWindow::DrawableReachesReportedSize() const
+{
+    // A window manager answers within a few frames; without one nothing ever happens.
+    const Uint32 kPatienceMs = 500;
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        int reportedW = 0, reportedH = 0, realW = 0, realH = 0;
+        SDL_GL_GetDrawableSize(window_, &reportedW, &reportedH);
+        if (!context_ || !QueryServerDrawableSize(realW, realH))
+            return true; // nothing to check against
+        if (realW == reportedW && realH == reportedH)
+            return true;
+        if (SDL_GetTicks() - start >= kPatienceMs)
+            return false;
+        SDL_PumpEvents(); // the events stay queued for the game
+        SDL_Delay(10);
+    }
+}
+
+void PortWindow::DrawableSize(int& width, int& height) const
+{
+    if (context_ && QueryServerDrawableSize(width, height))
+        return;
+    SDL_GL_GetDrawableSize(window_, &width, &height);
 }
 
 bool PortWindow::IsFullscreen() const
@@ -94,7 +128,12 @@ void PortWindow::SetGameSize(int width, int height)
 PortViewport PortWindow::Viewport() const
 {
     int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(window_, &dw, &dh);
+    DrawableSize(dw, dh);
+    return ViewportIn(dw, dh);
+}
+
+PortViewport PortWindow::ViewportIn(int dw, int dh) const
+{
     if (gameW_ <= 0 || gameH_ <= 0 || dw <= 0 || dh <= 0)
         return {0, 0, dw, dh};
     // Largest picture of the game's proportions that fits, centred.
@@ -122,16 +161,19 @@ void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
     int ww = 0, wh = 0, dw = 0, dh = 0;
     SDL_GetWindowSize(window_, &ww, &wh);
     SDL_GL_GetDrawableSize(window_, &dw, &dh);
-    // Window points to drawable pixels (they differ on high-density displays).
+    // Window points to drawable pixels (they differ on high-density displays). SDL's two
+    // figures agree on the ratio even when both are wrong about the size.
     float px = ww > 0 ? float(wx) * float(dw) / float(ww) : float(wx);
     float py = wh > 0 ? float(wy) * float(dh) / float(wh) : float(wy);
-    PortViewport v = Viewport();
+    DrawableSize(dw, dh);
+    PortViewport v = ViewportIn(dw, dh);
     if (v.w <= 0 || v.h <= 0 || gameW_ <= 0 || gameH_ <= 0) {
         gx = px;
         gy = py;
         return;
     }
-    // The viewport's y is counted from the bottom; the game's from the top.
+    // The viewport's y is counted from the bottom of the real drawable; the game's from
+    // the top.
     float top = float(dh - v.y - v.h);
     gx = (px - float(v.x)) * float(gameW_) / float(v.w);
     gy = (py - top) * float(gameH_) / float(v.h);
