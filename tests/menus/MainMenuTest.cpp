@@ -142,6 +142,18 @@ TEST_F(MainMenuTest, ScreenshotOfTheMainMenu)
     EXPECT_TRUE(WritePng((out / "main_menu.png").string(), frame));
     // The background is drawn (not black) and the buttons' column is not the background.
     EXPECT_NE(frame.At(20, 700) & 0xFFFFFF, 0u);
+    // The version text stands in the bottom-right corner, clear of the screen's edges.
+    int text = 0, atEdge = 0;
+    for (int y = 700; y < 768; ++y)
+        for (int x = 800; x < 1024; ++x) {
+            uint32_t p = frame.At(x, y);
+            if ((p & 0xFF) > 200 && (p >> 8 & 0xFF) > 200 && (p >> 16 & 0xFF) > 200) {
+                ++text;
+                atEdge += x >= 1024 - 6 || y >= 768 - 6;
+            }
+        }
+    EXPECT_GT(text, 50);
+    EXPECT_EQ(atEdge, 0);
 }
 
 TEST_F(MainMenuTest, LoadingBarAtNothingAndAtAll)
