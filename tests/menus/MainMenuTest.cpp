@@ -130,6 +130,15 @@ TEST_F(MainMenuTest, EscapeDuringTheFadeToTheCreditsOpensNoHiddenQuestion)
     EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
 }
 
+TEST(CreditsPictureTest, CreditsTheGameAndWhatItIsBuiltWith)
+{
+    const std::string credits = ReadWholeFile(SourceDir() + "/art/pictures/menus/credits.svg");
+    ASSERT_FALSE(credits.empty());
+    for (const char* name : {"AMPLIVANCE", "SDL2", "SDL2_ttf", "SDL2_mixer", "Mesa", "stb_image", "DejaVu",
+                             "DSEG", "Comic Neue", "librsvg", "GoogleTest"})
+        EXPECT_NE(credits.find(std::string(">") + name + "<"), std::string::npos) << name;
+}
+
 TEST_F(MainMenuTest, ScreenshotOfTheMainMenu)
 {
     WaitFade();
