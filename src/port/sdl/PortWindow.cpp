@@ -62,12 +62,14 @@ bool PortWindow::EnsureContext()
             return false;
         }
         SDL_GL_SetSwapInterval(1);
+        drawableKnown_ = false; // the server can be asked from now on
     }
     return SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_)) == 0;
 }
 
 bool PortWindow::SetWindowed(int width, int height)
 {
+    drawableKnown_ = false;
     if (SDL_SetWindowFullscreen(window_, 0) != 0)
         return false;
     SDL_SetWindowBordered(window_, SDL_TRUE);
@@ -78,6 +80,7 @@ bool PortWindow::SetWindowed(int width, int height)
 
 bool PortWindow::SetFullscreen()
 {
+    drawableKnown_ = false;
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         return false;
     if (DrawableReachesReportedSize())
@@ -85,6 +88,7 @@ bool PortWindow::SetFullscreen()
     // The request went unanswered: the window kept its size while SDL reports the
     // display's, and a picture laid out for the display would be cut off.
     SDL_SetWindowFullscreen(window_, 0);
+    drawableKnown_ = false;
     return false;
 }
 
@@ -109,9 +113,15 @@ bool PortWindow::DrawableReachesReportedSize() const
 
 void PortWindow::DrawableSize(int& width, int& height) const
 {
-    if (context_ && QueryServerDrawableSize(width, height))
-        return;
-    SDL_GL_GetDrawableSize(window_, &width, &height);
+    // Asked once a frame at most (the answer is a round trip to the server), and again
+    // after anything that may have changed the window.
+    if (!drawableKnown_) {
+        if (!context_ || !QueryServerDrawableSize(drawableW_, drawableH_))
+            SDL_GL_GetDrawableSize(window_, &drawableW_, &drawableH_);
+        drawableKnown_ = true;
+    }
+    width = drawableW_;
+    height = drawableH_;
 }
 
 bool PortWindow::IsFullscreen() const
@@ -154,6 +164,7 @@ void PortWindow::Swap()
 {
     RunBeforeFlipHook();
     SDL_GL_SwapWindow(window_);
+    drawableKnown_ = false;
 }
 
 void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
@@ -237,6 +248,8 @@ bool PortWindow::Translate(const SDL_Event& e, GEvent& out) const
 
 void PortWindow::Dispatch(const SDL_Event& e)
 {
+    if (e.type == SDL_WINDOWEVENT)
+        drawableKnown_ = false;
     GEvent ev;
     if (!Translate(e, ev) || !proc_)
         return;

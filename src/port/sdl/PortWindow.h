@@ -80,6 +80,9 @@ private:
     WindowProcFn proc_;
     long refCon_ = 0;
     int gameW_ = 0, gameH_ = 0;
+    // The drawable's size as last asked of the server.
+    mutable bool drawableKnown_ = false;
+    mutable int drawableW_ = 0, drawableH_ = 0;
 };
 
 // The size of the main display, false when SDL cannot tell.
