@@ -147,7 +147,7 @@ void Game::Init3D()
         WindowsError("Init3D");
     // Full screen that did not take (a display with no window manager to grow the window)
     // left a window: keep it, so the next start does not try again into an unusable one.
-    if (fullAsked && GetD3DEngine()->IsWindowed())
+    if (fullAsked && !GetMainWindow()->IsFullscreen())
         WritePrivateProfileInt("config", "IsWindowed", 1, kConfigFile);
     ConnectTextToRenderer();
     LogRenderer();

@@ -6,6 +6,8 @@
 #include "engine/LibTextEngine.h"
 #include "engine/PrivateProfile.h"
 #include "engine/gfx/D3DEngine.h"
+#include "engine/gfx/MainWindow.h"
+#include "port/sdl/PortWindow.h"
 #include "menus/GUI_MenuMain.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_ScreenFader.h"
@@ -261,7 +263,7 @@ TEST_F(DisplaySizeTest, ZeroSizeTakesTheDisplaysSizeAndRecordsFullScreen)
     // The height equals the display's: full screen is asked for and recorded in the profile
     // store only; where it does not take (no window manager) the window is recorded.
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"),
-              GetD3DEngine()->IsWindowed() ? 1 : 0);
+              GetMainWindow()->IsFullscreen() ? 0 : 1);
     std::string shipped = ReadWholeFile(std::string(GameDir()) + "/data/config.muf");
     EXPECT_EQ(ReadWholeFile(resources.Str() + "/data/config.muf"), shipped);
 }
@@ -279,18 +281,18 @@ TEST_F(StartupTest, FullScreenToggleWaitsForTheFlipAndKeepsTexturesWorking)
 {
     ToggleMode toggle;
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &toggle);
-    ASSERT_TRUE(GetD3DEngine()->IsWindowed());
+    ASSERT_FALSE(GetMainWindow()->IsFullscreen());
     PressKey(kKeyReturn);
     EXPECT_EQ(toggle.displayStartsAtCall, 1); // not restarted in the middle of the frame
     EXPECT_EQ(toggle.DisplayStarts(), 2);
     // Full screen where the display gives it; else (no window manager) the window is kept.
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"),
-              GetD3DEngine()->IsWindowed() ? 1 : 0);
+              GetMainWindow()->IsFullscreen() ? 0 : 1);
     EXPECT_NE(GUI_GetTextureCache()->GetHandle(TEX_WINDOW), 0u);
     Step(2);
     // Back to a window, or full screen asked again and not given: a window either way.
     PressKey(kKeyReturn);
-    EXPECT_TRUE(GetD3DEngine()->IsWindowed());
+    EXPECT_FALSE(GetMainWindow()->IsFullscreen());
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 1);
     EXPECT_NE(DebugLog().find("Rebuild Surfaces"), std::string::npos);
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);
