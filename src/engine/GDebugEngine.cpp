@@ -1,15 +1,34 @@
 #include "engine/GDebugEngine.h"
 
 #include "engine/EngineAssert.h"
-#include "port/MacFile.h"
+#include "port/Paths.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
 
 namespace {
-const char* const kLogPath = ".\\debugdata\\debug.txt";
+
+std::string DebugFolder() { return GetUserFolder() + "/debugdata"; }
+
+// "Started 2026-12-10 16:41:30", local time: which run a log belongs to.
+std::string StartLine()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm local {};
+    char text[64] = "Started (time unknown)";
+    if (localtime_r(&now, &local))
+        std::strftime(text, sizeof text, "Started %Y-%m-%d %H:%M:%S", &local);
+    return text;
 }
+
+} // namespace
+
+std::string GetDebugLogPath() { return DebugFolder() + "/debug.txt"; }
+
+std::string GetPreviousDebugLogPath() { return DebugFolder() + "/debug.old.txt"; }
 
 void EngineAssertFailed(const char* file, unsigned line, const char* condition)
 {
@@ -26,17 +45,25 @@ GDebugEngine::~GDebugEngine()
 
 void GDebugEngine::Open()
 {
-    log_ = Mac_fopen(kLogPath, "wt");
+    log_ = std::fopen(path_.c_str(), "wt");
     if (log_) {
         std::fputs("----DEBUG FILE----\n", log_);
-        std::fflush(log_);
+        DebugOut(StartLine());
     }
 }
 
 void GDebugEngine::Initialise()
 {
-    if (!log_)
-        Open();
+    if (log_)
+        return;
+    path_ = GetDebugLogPath();
+    std::error_code ec;
+    std::filesystem::create_directories(DebugFolder(), ec);
+    // A second run must not overwrite the log of the first silently: the one before is
+    // kept (a crash is usually looked into after starting the game again).
+    if (std::filesystem::exists(path_, ec))
+        std::filesystem::rename(path_, GetPreviousDebugLogPath(), ec);
+    Open();
 }
 
 void GDebugEngine::DebugOut(const char* text)
@@ -63,6 +90,8 @@ void GDebugEngine::ResetFile()
         std::fclose(log_);
         log_ = nullptr;
     }
+    if (path_.empty())
+        path_ = GetDebugLogPath();
     Open();
 }
 

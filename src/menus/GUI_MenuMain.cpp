@@ -64,8 +64,10 @@ void GUI_MenuMain::Draw()
     ShowGameButtons();
     D3DEngine* d3d = GetD3DEngine();
     d3d->FillScreen("base_background.bmp");
-    GDIText::AddChunk(D3DEngine::W - 200.0f, D3DEngine::H - 15.0f, GetGame()->GetVersionString(),
-                      kBoldFontName, 14, 200.0f, 2, 255, 255, 255);
+    // The version in the bottom-right corner, kept off the screen's edges.
+    const float margin = 12.0f;
+    GDIText::AddChunk(D3DEngine::W - 200.0f - margin, D3DEngine::H - 15.0f - margin,
+                      GetGame()->GetVersionString(), kBoldFontName, 14, 200.0f, 2, 255, 255, 255);
     DrawButtons();
     GDIText::RenderChunks(-1);
     if (GUI_ConfirmDialog::PTheWindow)

@@ -23,15 +23,18 @@ GUI_ConfirmDialog::GUI_ConfirmDialog(const std::string& text, const std::string&
     SetSize(360, 140);
     PlaceCentral();
     UpdateClientArea();
+    FitHeightToText();
     GUI_GetWindowManager()->AddModal(this);
     GAssert(callback != nullptr, __FILE__, __LINE__);
 
     const tagRECT& c = GetClientArea();
     ok_ = new GUI_ButtonText("CONFIRM_OK", Confirm, 0);
-    ok_->SetPosition(float(c.right - 160), float(c.bottom - 30), float(c.right - 15), float(c.bottom - 9));
+    ok_->SetPosition(float(c.right - 160), float(c.bottom - kButtonsFromBottom), float(c.right - 15),
+                     float(c.bottom - 9));
     AddButton(ok_);
     cancel_ = new GUI_ButtonText("CONFIRM_CANCEL", Close, 0);
-    cancel_->SetPosition(float(c.left + 15), float(c.bottom - 30), float(c.left + 160), float(c.bottom - 9));
+    cancel_->SetPosition(float(c.left + 15), float(c.bottom - kButtonsFromBottom), float(c.left + 160),
+                         float(c.bottom - 9));
     AddButton(cancel_);
 }
 
@@ -40,6 +43,21 @@ GUI_ConfirmDialog::~GUI_ConfirmDialog()
     GUI_GetWindowManager()->RemoveModal(this);
     if (PTheWindow == this)
         PTheWindow = nullptr;
+}
+
+void GUI_ConfirmDialog::FitHeightToText()
+{
+    const tagRECT& c = GetClientArea();
+    GDIText::SetFont(kBoldFontName, kTextSize, false);
+    const int textHeight = GDIText::GetTextHeight(text_.c_str(), float(c.right - c.left - 2 * kTextInset));
+    // The text, a gap, then the row of buttons at the bottom.
+    const int needed = kTextTop + textHeight + kTextToButtons + kButtonsFromBottom;
+    const int shortBy = needed - (c.bottom - c.top);
+    if (shortBy <= 0)
+        return;
+    SetSize(float(GetWidth()), float(GetHeight() + shortBy));
+    PlaceCentral();
+    UpdateClientArea();
 }
 
 void GUI_ConfirmDialog::Confirm(intptr_t)
@@ -60,7 +78,7 @@ void GUI_ConfirmDialog::Draw()
 {
     GUI_Dialog::Draw();
     const tagRECT& c = GetClientArea();
-    GDIText::AddChunk(float(c.left + 20), float(c.top + 10), text_, kBoldFontName, 16,
-                      float(c.right - c.left - 40), 0, 255, 255, 255);
+    GDIText::AddChunk(float(c.left + kTextInset), float(c.top + kTextTop), text_, kBoldFontName, kTextSize,
+                      float(c.right - c.left - 2 * kTextInset), 0, 255, 255, 255);
     GDIText::RenderChunks(-1);
 }

@@ -27,6 +27,14 @@ public:
 
 private:
     GUI_ConfirmDialog(const std::string& text, const std::string& title, GUI_Callback callback);
+    // Grows the dialog (360 x 140 at least) until the text ends above the buttons.
+    void FitHeightToText();
+
+    static constexpr int kTextInset = 20;
+    static constexpr int kTextTop = 10;
+    static constexpr int kTextSize = 16;
+    static constexpr int kTextToButtons = 12;
+    static constexpr int kButtonsFromBottom = 30;
 
     std::string text_;
     GUI_ButtonText* cancel_ = nullptr; // owned through the button list

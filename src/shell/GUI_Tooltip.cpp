@@ -95,7 +95,10 @@ void GUI_Tooltip::AutoPosition()
     float mx = GetInput()->MouseX();
     float my = GetInput()->MouseY();
     float x = mx + GetWidth() > D3DEngine::W ? mx - GetWidth() : mx + 30.0f;
-    float y = my + GetHeight() > D3DEngine::H ? my - GetHeight() : my;
+    // A whole pointer's height below the mouse (above it at the bottom edge), so the tip
+    // never hides the label of the button being pointed at, wherever on it the mouse is.
+    float below = my + POINTER_CLEARANCE;
+    float y = below + GetHeight() > D3DEngine::H ? my - POINTER_CLEARANCE - GetHeight() : below;
     SetPosition(x, y);
 }
 

@@ -14,6 +14,9 @@ public:
     static constexpr float FADE = 0.125f;
     static constexpr int WRAP_WIDTH = 240;
     static constexpr int MAX_ALPHA = 192;
+    // How far AutoPosition keeps the tip above or below the mouse: at least the height
+    // of a text button.
+    static constexpr float POINTER_CLEARANCE = 32.0f;
 
     GUI_Tooltip(const std::string& text, int delay);
     ~GUI_Tooltip();
@@ -25,6 +28,7 @@ public:
     void SetMode(TOOLTIPMODE mode) { mode_ = mode; }
     void Ping();
     void SetPosition(float x, float y);
+    // Beside the mouse, clear of the control under it.
     void AutoPosition();
     // Queues the tip for this frame.
     void Draw() override;

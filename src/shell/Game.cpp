@@ -79,6 +79,7 @@ bool Game::InitApp()
     SIM_SetScreens(GetShellScreens());
     scale_ = 1.0f;
     GetDebug()->Initialise();
+    GetDebug()->DebugOut("Version: " + build_);
     InitDirectories();
     Init3D();
     InitTextEngine();
@@ -140,13 +141,26 @@ void Game::Init3D()
         depth = 32;
     }
     D3DEngine::SetDisplaySettingReader(ReadDisplaySetting);
+    const bool fullAsked = ReadDisplaySetting("config", "IsWindowed", 0) == 0 &&
+                           ReadDisplaySetting("config", "SafeMode", 0) == 0;
     if (!GetD3DEngine()->Initialise(GetMainWindow(), false, width, height, depth, false, false))
         WindowsError("Init3D");
+    // Full screen that did not take (a display with no window manager to grow the window)
+    // left a window: keep it, so the next start does not try again into an unusable one.
+    if (fullAsked && !GetMainWindow()->IsFullscreen())
+        WritePrivateProfileInt("config", "IsWindowed", 1, kConfigFile);
     ConnectTextToRenderer();
+    LogRenderer();
     // The renderer may open another size than asked (a display too small for a window).
     scale_ = float(GetD3DEngine()->GetScreenWidth()) / 1024.0f;
     GetD3DEngine()->AddBitmapDirectories("data/bitmaps", true);
     GetD3DEngine()->AddBitmapDirectories(userDir_, false);
+}
+
+void Game::LogRenderer()
+{
+    GetDebug()->DebugOut("GL renderer: " + CurrentGLRenderer());
+    GetDebug()->DebugOut("GL version: " + CurrentGLVersion());
 }
 
 void Game::InitTextEngine()

@@ -82,6 +82,8 @@ public:
 private:
     void OpenInGameScreen();
     void ReadScreenSettings(int& width, int& height, int& depth);
+    // Which GL driver the run got, for bug reports.
+    void LogRenderer();
 
     float scale_ = 1.0f;
     GUI_GameModeBase* currentMode_ = nullptr;

@@ -54,6 +54,10 @@ void CInput::ProcessKey(unsigned key)
 {
     if (dropStale_ && (key >= 256 || !freshKeys_[key]))
         return;
+    // Keys, like clicks, do nothing to a screen that is fading out: it is about to be
+    // replaced, and what they opened would wait hidden under the next screen.
+    if (ignoreClicks_)
+        return;
     GetGame()->HandleKey(key);
 }
 

@@ -21,7 +21,8 @@ public:
     // Set by a widget that took the hover this frame; cleared at the end of Process.
     void EatMouseMoves() { mouseMovesEaten_ = true; }
     bool IsMouseMovesEaten() const { return mouseMovesEaten_; }
-    // While set, presses change the button state but reach no screen.
+    // While set (a fade to black runs), presses change the button state but reach no
+    // screen, and keys are dropped.
     void SetIgnoreClicks(bool ignore) { ignoreClicks_ = ignore; }
     bool GetIgnoreClicks() const { return ignoreClicks_; }
     // Both ends included.

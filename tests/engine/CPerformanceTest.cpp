@@ -3,7 +3,6 @@
 #include "engine/GDebugEngine.h"
 #include "support/TestSupport.h"
 
-#include <filesystem>
 
 namespace {
 
@@ -12,10 +11,9 @@ protected:
     void SetUp() override
     {
         SandboxTest::SetUp();
-        std::filesystem::create_directories(work.Path() / "debugdata");
         GetDebug()->Initialise();
     }
-    std::string Log() const { return ReadWholeFile((work.Path() / "debugdata" / "debug.txt").string()); }
+    std::string Log() const { return ReadWholeFile(GetDebugLogPath()); }
     CPerformance perf;
 };
 

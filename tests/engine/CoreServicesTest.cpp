@@ -4,13 +4,12 @@
 #include "engine/RefCounted.h"
 #include "support/TestSupport.h"
 
-#include <filesystem>
+#include <cstdlib>
 
 class DebugLogTest : public SandboxTest {};
 
 TEST_F(DebugLogTest, FirstAndLastLinesAndEmptyLine)
 {
-    std::filesystem::create_directories(resources.Path() / "debugdata");
     GDebugEngine log;
     log.DebugOut("before open is dropped");
     log.Initialise();
@@ -18,13 +17,36 @@ TEST_F(DebugLogTest, FirstAndLastLinesAndEmptyLine)
     log.DebugOut("");
     DebugOutF("%s %d", "ignored", 1); // goes to the global log, which is not open
     log.Shutdown();
-    EXPECT_EQ(ReadWholeFile(resources.Str() + "/debugdata/debug.txt"),
-              "----DEBUG FILE----\nhello\n\nEND DEBUG---\n");
+    // In the per-user folder, made when missing; the second line dates the run.
+    EXPECT_EQ(GetDebugLogPath(), config.Str() + "/zelvaamplivance/debugdata/debug.txt");
+    std::string text = ReadWholeFile(GetDebugLogPath());
+    ASSERT_EQ(text.rfind("----DEBUG FILE----\nStarted 2", 0), 0u) << text;
+    std::string rest = text.substr(text.find('\n', 19) + 1);
+    EXPECT_EQ(rest, "hello\n\nEND DEBUG---\n");
+}
+
+TEST_F(DebugLogTest, TheRunBeforeIsKeptAndOnlyThatOne)
+{
+    for (const char* line : {"first run", "second run", "third run"}) {
+        GDebugEngine log;
+        log.Initialise();
+        log.DebugOut(line);
+        log.Shutdown();
+    }
+    std::string current = ReadWholeFile(GetDebugLogPath());
+    std::string previous = ReadWholeFile(GetPreviousDebugLogPath());
+    EXPECT_NE(current.find("third run"), std::string::npos);
+    EXPECT_EQ(current.find("second run"), std::string::npos);
+    EXPECT_NE(previous.find("second run"), std::string::npos);
+    EXPECT_EQ(previous.find("first run"), std::string::npos);
 }
 
 TEST_F(DebugLogTest, LogThatCannotOpenIsSilent)
 {
-    GDebugEngine log; // no debugdata folder anywhere
+    // The per-user folder cannot be made: a file stands where its parent should be.
+    std::string blocker = config.Write("blocker", "a file");
+    setenv("XDG_CONFIG_HOME", blocker.c_str(), 1);
+    GDebugEngine log;
     log.Initialise();
     EXPECT_FALSE(log.IsOpen());
     log.DebugOut("nothing");

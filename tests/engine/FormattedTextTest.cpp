@@ -4,7 +4,6 @@
 #include "engine/LibTextEngine.h"
 #include "support/TestSupport.h"
 
-#include <filesystem>
 
 namespace {
 
@@ -127,7 +126,6 @@ TEST_F(FormattedTextRender, AbsurdTagValuesLoseNoGlyph)
 
 TEST_F(FormattedTextRender, LoadReadsTheFileOrLogs)
 {
-    std::filesystem::create_directories(work.Path() / "debugdata");
     GetDebug()->Initialise();
     resources.Write("data/story.txt", "First line\n<SIZE=20>Second\n");
     FormattedText ft;
@@ -138,8 +136,7 @@ TEST_F(FormattedTextRender, LoadReadsTheFileOrLogs)
     FormattedText none;
     EXPECT_FALSE(none.Load("data/absent.txt"));
     EXPECT_TRUE(none.GetChunks().empty());
-    EXPECT_NE(ReadWholeFile((work.Path() / "debugdata" / "debug.txt").string()).find("Failed to open: data/absent.txt"),
-              std::string::npos);
+    EXPECT_NE(ReadWholeFile(GetDebugLogPath()).find("Failed to open: data/absent.txt"), std::string::npos);
 }
 
 } // namespace

@@ -67,13 +67,12 @@ protected:
     void SetUp() override
     {
         SandboxTest::SetUp();
-        std::filesystem::create_directories(work.Path() / "debugdata");
         GetDebug()->Initialise();
         renderer.texture = MakeTexture({{Id('f'), 4}, {Id('o'), 6}, {Id('A'), 7}, {Id('i'), 2}}, 5);
         engine.SetRenderer(&renderer);
         engine.Initialise();
     }
-    std::string Log() const { return ReadWholeFile((work.Path() / "debugdata" / "debug.txt").string()); }
+    std::string Log() const { return ReadWholeFile(GetDebugLogPath()); }
     // Adds a font with spacing 1 at base size 10; its width file is computed on first use.
     LibFont* AddTestFont(const char* name = "test.dds")
     {

@@ -215,8 +215,6 @@ void GameHarness::SetUp()
     oldCwd_ = fs::current_path();
     SandboxTest::SetUp();
     clock.Set(100000);
-    fs::create_directories(work.Path() / "debugdata");
-    fs::create_directories(resources.Path() / "debugdata");
     CopyShippedData();
     setenv("AMP_NONINTERACTIVE", "1", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -390,15 +388,7 @@ std::vector<AlertRequest> GameHarness::TakeReports()
     return taken;
 }
 
-std::string GameHarness::DebugLog() const
-{
-    for (const TempDir* dir : {&work, &resources}) {
-        fs::path p = dir->Path() / "debugdata" / "debug.txt";
-        if (fs::exists(p))
-            return ReadWholeFile(p.string());
-    }
-    return "";
-}
+std::string GameHarness::DebugLog() const { return ReadWholeFile(GetDebugLogPath()); }
 
 void GameHarness::ExpectMissingTexture(const std::string& name)
 {

@@ -219,11 +219,31 @@ TEST_F(ButtonTest, TooltipsSizeAndPlacement)
     Hover(1020, 760, 1);
     tip.AutoPosition();
     EXPECT_EQ(tip.rect.right, 1020);
-    EXPECT_EQ(tip.rect.bottom, 760);
+    EXPECT_LT(tip.rect.bottom, 760);
     // Long texts wrap at 240 pixels.
     GUI_Tooltip wrapped(std::string(200, 'w'), 0);
     EXPECT_LE(wrapped.GetWidth(), 248);
     EXPECT_GT(wrapped.GetHeight(), 20);
+}
+
+TEST_F(ButtonTest, ATooltipNeverCoversTheButtonItTellsAbout)
+{
+    // Pointed at its top, middle and bottom, at the screen's middle and at its bottom edge.
+    struct Case {
+        float top, dy;
+    };
+    for (Case c : {Case {150, 1}, Case {150, 15}, Case {150, 29}, Case {738, 1}, Case {738, 29}}) {
+        SCOPED_TRACE(testing::Message() << c.top << " + " << c.dy);
+        GUI_ButtonText* b = panel->AddText("OK", 300, c.top);
+        b->SetRawTooltip("A tip long enough to reach over the label", 0);
+        Hover(320, c.top + c.dy, 10);
+        const tagRECT tip = b->GetTooltip()->GetRect();
+        EXPECT_GT(b->GetTooltip()->GetShownLevel(), 0.5f);
+        EXPECT_TRUE(tip.top > b->rect.bottom || tip.bottom < b->rect.top)
+            << "tip " << tip.top << ".." << tip.bottom << ", button " << b->rect.top << ".." << b->rect.bottom;
+        panel->RemoveButton(b);
+        delete b;
+    }
 }
 
 TEST_F(ButtonTest, MeasuringATooltipKeepsTheTextEnginesFont)

@@ -3,7 +3,9 @@
 #include "harness/GameHarness.h"
 
 #include "port/sdl/PortEvent.h"
+#include "engine/gfx/GDIText.h"
 #include "shell/GUI_ButtonTypes.h"
+#include "shell/GUI_Fonts.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_Message.h"
 #include "shell/GUI_WindowManager.h"
@@ -75,6 +77,33 @@ TEST_F(DialogsTest, ConfirmAnsweredByYesNoAndItsCloseButton)
     EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
     EXPECT_EQ(answers, 1);
     EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+}
+
+TEST_F(DialogsTest, AQuestionGrowsUntilItsTextEndsAboveTheButtons)
+{
+    struct Case {
+        std::string text;
+        bool grows;
+    };
+    const Case cases[] = {
+        {"Leave now?", false},
+        {"Do you really want to quit? Any progress you have not saved will be lost.", true},
+        {LongText(), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 30));
+        GUI_ConfirmDialog::Create(c.text, "Question", Answer);
+        GUI_ConfirmDialog* d = GUI_ConfirmDialog::PTheWindow;
+        const tagRECT& client = d->GetClientArea();
+        GDIText::SetFont(kBoldFontName, 16, false);
+        const int textBottom = client.top + 10 + GDIText::GetTextHeight(c.text.c_str(), float(client.right - client.left - 40));
+        EXPECT_LE(textBottom, d->GetOKButton()->rect.top - 4);
+        EXPECT_EQ(d->GetCancelButton()->rect.top, d->GetOKButton()->rect.top);
+        EXPECT_EQ(d->GetWidth(), 360);
+        EXPECT_EQ(d->GetHeight() > 140, c.grows);
+        EXPECT_NEAR(d->rect.top + d->GetHeight() / 2, 768 / 2, 1); // still centred
+        ASSERT_TRUE(ClickButton("CONFIRM_CANCEL"));
+    }
 }
 
 TEST_F(DialogsTest, ASecondQuestionReplacesTheFirstAndAnAnswerMayAskAgain)

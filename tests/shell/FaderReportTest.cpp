@@ -2,6 +2,7 @@
 #include "harness/GameHarness.h"
 
 #include "engine/gfx/D3DEngine.h"
+#include "port/sdl/PortEvent.h"
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/Input.h"
@@ -41,16 +42,24 @@ TEST_F(FaderTest, ReplacingAFadeKeepsPendingCallbacksInOrder)
     EXPECT_EQ(order, (std::vector<std::string> {"first:1", "second:2"}));
 }
 
-TEST_F(FaderTest, FadeOutBlocksClicksUntilItEnds)
+TEST_F(FaderTest, FadeOutBlocksClicksAndKeysUntilItEnds)
 {
     GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_OUT, First, 0);
     EXPECT_TRUE(Input()->GetIgnoreClicks());
+    Click(10, 10);
+    PressKey(kKeyEscape);
+    EXPECT_EQ(mode.clicks, 0);
+    EXPECT_TRUE(mode.keys.empty());
     WaitFade();
     EXPECT_FALSE(Input()->GetIgnoreClicks());
-    // A fade in neither blocks clicks nor leaves them blocked.
-    GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_OUT);
+    // A fade in neither blocks clicks and keys nor leaves them blocked.
     GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_IN);
     Click(10, 10);
+    PressKey(kKeyEscape);
+    EXPECT_EQ(mode.clicks, 1);
+    EXPECT_EQ(mode.keys, std::vector<unsigned> {kKeyEscape});
+    GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_OUT);
+    GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_IN);
     WaitFade();
     EXPECT_FALSE(Input()->GetIgnoreClicks());
 }

@@ -2,9 +2,12 @@
 // release at the end.
 #include "harness/GameHarness.h"
 
+#include "engine/GDebugEngine.h"
 #include "engine/LibTextEngine.h"
 #include "engine/PrivateProfile.h"
 #include "engine/gfx/D3DEngine.h"
+#include "engine/gfx/MainWindow.h"
+#include "port/sdl/PortWindow.h"
 #include "menus/GUI_MenuMain.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_ScreenFader.h"
@@ -89,7 +92,18 @@ TEST_F(StartupTest, StepsRunInOrderBetweenTheLoadingScreenCalls)
     for (const char* sub : {"", "/savegames", "/mods", "/mods/portraits_m", "/mods/portraits_f",
                             "/mods/skins", "/mods/avatars"})
         EXPECT_TRUE(std::filesystem::is_directory(GetGame()->GetUserDir() + sub)) << sub;
-    EXPECT_NE(DebugLog().find("----DEBUG FILE----"), std::string::npos);
+}
+
+TEST_F(StartupTest, TheLogIsThePlayersAndStartsWithTheVersionTimeAndRenderer)
+{
+    // The per-user folder: an installed game's own folder is not writable.
+    EXPECT_EQ(GetDebugLogPath(), GetGame()->GetUserDir() + "/debugdata/debug.txt");
+    std::string log = DebugLog();
+    ASSERT_EQ(log.rfind("----DEBUG FILE----\nStarted 2", 0), 0u) << log;
+    const std::string head = log.substr(0, log.find("Rebuild Surfaces"));
+    for (const char* line : {"\nVersion: Amplivance ", "\nGL renderer: ", "\nGL version: "})
+        EXPECT_NE(head.find(line), std::string::npos) << line;
+    EXPECT_EQ(head.find("GL renderer: (unknown)"), std::string::npos);
 }
 
 TEST_F(StartupTest, WindowedStartWritesNothingAboutTheWindowMode)
@@ -225,17 +239,19 @@ protected:
     }
 };
 
-// Toggles full screen from a key, as the in-game screen does with Command-Return.
+// Toggles full screen from a key, as the in-game screen does with Command-Return, and
+// notes how often the display had been started when the call returned.
 class ToggleMode : public HarnessMode {
 public:
     void HandleKey(unsigned key) override
     {
         if (key == kKeyReturn) {
             GetGame()->ToggleFullscreen();
-            windowedAfterCall = GetD3DEngine()->GetIsWindowed();
+            displayStartsAtCall = DisplayStarts();
         }
     }
-    bool windowedAfterCall = false;
+    int DisplayStarts() const;
+    int displayStartsAtCall = 0;
 };
 } // namespace
 
@@ -244,25 +260,39 @@ TEST_F(DisplaySizeTest, ZeroSizeTakesTheDisplaysSizeAndRecordsFullScreen)
     EXPECT_EQ(GetD3DEngine()->GetScreenWidth(), 1280);
     EXPECT_EQ(GetD3DEngine()->GetScreenHeight(), 1024);
     EXPECT_FLOAT_EQ(GetGame()->AdjustForScreenRes(1024.0f), 1280.0f);
-    // The height equals the display's: full screen is recorded in the profile store only.
-    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 0);
+    // The height equals the display's: full screen is asked for and recorded in the profile
+    // store only; where it does not take (no window manager) the window is recorded.
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"),
+              GetMainWindow()->IsFullscreen() ? 0 : 1);
     std::string shipped = ReadWholeFile(std::string(GameDir()) + "/data/config.muf");
     EXPECT_EQ(ReadWholeFile(resources.Str() + "/data/config.muf"), shipped);
+}
+
+int ToggleMode::DisplayStarts() const
+{
+    std::string log = ReadWholeFile(GetDebugLogPath());
+    int starts = 0;
+    for (size_t at = log.find("GL renderer:"); at != std::string::npos; at = log.find("GL renderer:", at + 1))
+        ++starts;
+    return starts;
 }
 
 TEST_F(StartupTest, FullScreenToggleWaitsForTheFlipAndKeepsTexturesWorking)
 {
     ToggleMode toggle;
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &toggle);
-    ASSERT_TRUE(GetD3DEngine()->GetIsWindowed());
+    ASSERT_FALSE(GetMainWindow()->IsFullscreen());
     PressKey(kKeyReturn);
-    EXPECT_TRUE(toggle.windowedAfterCall); // not in the middle of the frame
-    EXPECT_FALSE(GetD3DEngine()->GetIsWindowed());
-    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 0);
+    EXPECT_EQ(toggle.displayStartsAtCall, 1); // not restarted in the middle of the frame
+    EXPECT_EQ(toggle.DisplayStarts(), 2);
+    // Full screen where the display gives it; else (no window manager) the window is kept.
+    EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"),
+              GetMainWindow()->IsFullscreen() ? 0 : 1);
     EXPECT_NE(GUI_GetTextureCache()->GetHandle(TEX_WINDOW), 0u);
     Step(2);
+    // Back to a window, or full screen asked again and not given: a window either way.
     PressKey(kKeyReturn);
-    EXPECT_TRUE(GetD3DEngine()->GetIsWindowed());
+    EXPECT_FALSE(GetMainWindow()->IsFullscreen());
     EXPECT_EQ(GetPrivateProfileInt("config", "IsWindowed", -1, "data\\config.muf"), 1);
     EXPECT_NE(DebugLog().find("Rebuild Surfaces"), std::string::npos);
     GetGame()->SetModeObject(Game::MODE_MAINMENU, &mode);

@@ -3,7 +3,9 @@
 #include "port/sdl/FrameCapture.h"
 #include "port/sdl/FrameLoop.h"
 #include "port/sdl/MacKeys.h"
+#include "port/sdl/ServerDrawable.h"
 
+#include <GL/gl.h>
 #include <SDL2/SDL.h>
 
 #include <algorithm>
@@ -60,12 +62,14 @@ bool PortWindow::EnsureContext()
             return false;
         }
         SDL_GL_SetSwapInterval(1);
+        drawableKnown_ = false; // the server can be asked from now on
     }
     return SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_)) == 0;
 }
 
 bool PortWindow::SetWindowed(int width, int height)
 {
+    drawableKnown_ = false;
     if (SDL_SetWindowFullscreen(window_, 0) != 0)
         return false;
     SDL_SetWindowBordered(window_, SDL_TRUE);
@@ -76,7 +80,48 @@ bool PortWindow::SetWindowed(int width, int height)
 
 bool PortWindow::SetFullscreen()
 {
-    return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    drawableKnown_ = false;
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        return false;
+    if (DrawableReachesReportedSize())
+        return true;
+    // The request went unanswered: the window kept its size while SDL reports the
+    // display's, and a picture laid out for the display would be cut off.
+    SDL_SetWindowFullscreen(window_, 0);
+    drawableKnown_ = false;
+    return false;
+}
+
+bool PortWindow::DrawableReachesReportedSize() const
+{
+    // A window manager answers within a few frames; without one nothing ever happens.
+    const Uint32 kPatienceMs = 500;
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        int reportedW = 0, reportedH = 0, realW = 0, realH = 0;
+        SDL_GL_GetDrawableSize(window_, &reportedW, &reportedH);
+        if (!context_ || !QueryServerDrawableSize(realW, realH))
+            return true; // nothing to check against
+        if (realW == reportedW && realH == reportedH)
+            return true;
+        if (SDL_GetTicks() - start >= kPatienceMs)
+            return false;
+        SDL_PumpEvents(); // the events stay queued for the game
+        SDL_Delay(10);
+    }
+}
+
+void PortWindow::DrawableSize(int& width, int& height) const
+{
+    // Asked once a frame at most (the answer is a round trip to the server), and again
+    // after anything that may have changed the window.
+    if (!drawableKnown_) {
+        if (!context_ || !QueryServerDrawableSize(drawableW_, drawableH_))
+            SDL_GL_GetDrawableSize(window_, &drawableW_, &drawableH_);
+        drawableKnown_ = true;
+    }
+    width = drawableW_;
+    height = drawableH_;
 }
 
 bool PortWindow::IsFullscreen() const
@@ -93,7 +138,12 @@ void PortWindow::SetGameSize(int width, int height)
 PortViewport PortWindow::Viewport() const
 {
     int dw = 0, dh = 0;
-    SDL_GL_GetDrawableSize(window_, &dw, &dh);
+    DrawableSize(dw, dh);
+    return ViewportIn(dw, dh);
+}
+
+PortViewport PortWindow::ViewportIn(int dw, int dh) const
+{
     if (gameW_ <= 0 || gameH_ <= 0 || dw <= 0 || dh <= 0)
         return {0, 0, dw, dh};
     // Largest picture of the game's proportions that fits, centred.
@@ -114,6 +164,7 @@ void PortWindow::Swap()
 {
     RunBeforeFlipHook();
     SDL_GL_SwapWindow(window_);
+    drawableKnown_ = false;
 }
 
 void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
@@ -121,16 +172,19 @@ void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
     int ww = 0, wh = 0, dw = 0, dh = 0;
     SDL_GetWindowSize(window_, &ww, &wh);
     SDL_GL_GetDrawableSize(window_, &dw, &dh);
-    // Window points to drawable pixels (they differ on high-density displays).
+    // Window points to drawable pixels (they differ on high-density displays). SDL's two
+    // figures agree on the ratio even when both are wrong about the size.
     float px = ww > 0 ? float(wx) * float(dw) / float(ww) : float(wx);
     float py = wh > 0 ? float(wy) * float(dh) / float(wh) : float(wy);
-    PortViewport v = Viewport();
+    DrawableSize(dw, dh);
+    PortViewport v = ViewportIn(dw, dh);
     if (v.w <= 0 || v.h <= 0 || gameW_ <= 0 || gameH_ <= 0) {
         gx = px;
         gy = py;
         return;
     }
-    // The viewport's y is counted from the bottom; the game's from the top.
+    // The viewport's y is counted from the bottom of the real drawable; the game's from
+    // the top.
     float top = float(dh - v.y - v.h);
     gx = (px - float(v.x)) * float(gameW_) / float(v.w);
     gy = (py - top) * float(gameH_) / float(v.h);
@@ -194,6 +248,8 @@ bool PortWindow::Translate(const SDL_Event& e, GEvent& out) const
 
 void PortWindow::Dispatch(const SDL_Event& e)
 {
+    if (e.type == SDL_WINDOWEVENT)
+        drawableKnown_ = false;
     GEvent ev;
     if (!Translate(e, ev) || !proc_)
         return;
@@ -216,6 +272,20 @@ bool GetDisplaySize(int& width, int& height)
     height = mode.h;
     return true;
 }
+
+namespace {
+
+std::string GLText(GLenum name)
+{
+    const GLubyte* text = SDL_GL_GetCurrentContext() ? glGetString(name) : nullptr;
+    return text ? reinterpret_cast<const char*>(text) : "(unknown)";
+}
+
+} // namespace
+
+std::string CurrentGLRenderer() { return GLText(GL_RENDERER); }
+
+std::string CurrentGLVersion() { return GLText(GL_VERSION); }
 
 void PortShowCursor(bool show)
 {

@@ -2,7 +2,8 @@
 // The one main window of the run with its one OpenGL context (compatibility profile). The
 // context survives switches between window and full screen, so texture names stay valid.
 // Mouse positions are given in game pixels: the game's picture is letterboxed into the
-// window when the two sizes differ (full screen on a display of another size).
+// drawable the window really has when the two sizes differ (full screen on a display of
+// another size, a window the window manager kept smaller).
 #include "port/sdl/PortEvent.h"
 
 #include <string>
@@ -39,7 +40,9 @@ public:
 
     // Window mode, sized to the content and centred on the display. False on failure.
     bool SetWindowed(int width, int height);
-    // Frameless full screen over the desktop (the display's mode is not changed).
+    // Frameless full screen over the desktop (the display's mode is not changed). False,
+    // and back out of full screen, when the window does not come to cover the display (no
+    // window manager to grow it): the caller then sizes a window.
     bool SetFullscreen();
     bool IsFullscreen() const;
 
@@ -48,6 +51,9 @@ public:
     int GameWidth() const { return gameW_; }
     int GameHeight() const { return gameH_; }
     PortViewport Viewport() const;
+    // The drawable's size in pixels as the display server has it (SDL's own figure where
+    // the server cannot be asked).
+    void DrawableSize(int& width, int& height) const;
 
     // Runs the before-flip hook (frame read-back), then presents the back buffer.
     void Swap();
@@ -63,6 +69,10 @@ public:
 private:
     PortWindow() = default;
     void ToGamePixels(int wx, int wy, float& gx, float& gy) const;
+    // The game's picture letterboxed into a drawable of this size.
+    PortViewport ViewportIn(int drawableW, int drawableH) const;
+    // Waits a little for the display server to give the drawable the size SDL reports.
+    bool DrawableReachesReportedSize() const;
 
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
@@ -70,10 +80,17 @@ private:
     WindowProcFn proc_;
     long refCon_ = 0;
     int gameW_ = 0, gameH_ = 0;
+    // The drawable's size as last asked of the server.
+    mutable bool drawableKnown_ = false;
+    mutable int drawableW_ = 0, drawableH_ = 0;
 };
 
 // The size of the main display, false when SDL cannot tell.
 bool GetDisplaySize(int& width, int& height);
+
+// The current GL context's renderer and version texts ("(unknown)" without a context).
+std::string CurrentGLRenderer();
+std::string CurrentGLVersion();
 
 // The system's mouse cursor over the window.
 void PortShowCursor(bool show);
