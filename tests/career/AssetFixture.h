@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         BandTest::SetUp();
-        SIM_SongElement::All.push_back(&riff);
+        riff = new SIM_SongElement("riff"); // joins the element table, which owns it
         UseCatalogue(kCatalogue);
         screens.Clear();
     }
@@ -45,11 +45,11 @@ protected:
         ForgetRiff();
         BandTest::TearDown();
     }
-    // Takes the test's element off the table before anything reloads or closes it.
+    // Deletes the test's element (it leaves the table) before anything reloads or closes it.
     void ForgetRiff()
     {
-        SIM_SongElement::All.erase(std::remove(SIM_SongElement::All.begin(), SIM_SongElement::All.end(), &riff),
-                                   SIM_SongElement::All.end());
+        delete riff;
+        riff = nullptr;
     }
 
     void UseCatalogue(const std::string& table)
@@ -89,5 +89,5 @@ protected:
                                  [&](const SIM_Effect* e) { return e->GetDebugName() == name; }));
     }
 
-    SIM_SongElement riff {"riff"};
+    SIM_SongElement* riff = nullptr;
 };

@@ -22,7 +22,7 @@ TEST_F(AssetTest, ListeningThroughARecordUnlocksItsElement)
     auto* album = GetAs<SIM_AssetMusic>("album");
     ASSERT_NE(album, nullptr);
     EXPECT_EQ(album->GetTrackTitles(), (std::vector<std::string> {"\"One\"", "\" Two\"", "\"Three\"", "\"Four\""}));
-    EXPECT_EQ(album->GetUnlock(), &riff);
+    EXPECT_EQ(album->GetUnlock(), riff);
     Set("RS_LISTEN_ALBUM_INSPIRATION", 0.05f);
     Set("RS_LISTEN_ALBUM_INSPIRATION_DEGRADE", 0.9f);
 
@@ -30,15 +30,15 @@ TEST_F(AssetTest, ListeningThroughARecordUnlocksItsElement)
     album->Listen();
     EXPECT_EQ(album->GetTracksListenedTo(), 2);
     EXPECT_FLOAT_EQ(album->GetListenedPercentage(), 0.5f);
-    EXPECT_FALSE(riff.IsAvailable());
+    EXPECT_FALSE(riff->IsAvailable());
     EXPECT_EQ(InspirationEffects(), 2);
     EXPECT_EQ(screens.Count("OpenAlbumListen"), 2);
 
     album->Listen();
     album->Listen();
     EXPECT_FLOAT_EQ(album->GetListenedPercentage(), 1.0f);
-    EXPECT_TRUE(riff.IsAvailable());
-    EXPECT_EQ(riff.GetUnlocker(), nullptr);
+    EXPECT_TRUE(riff->IsAvailable());
+    EXPECT_EQ(riff->GetUnlocker(), nullptr);
     EXPECT_EQ(screens.Count("RefreshAssets"), 1);
 
     // Past the last track: inspiration every time, the share stays whole.
@@ -54,14 +54,14 @@ TEST_F(AssetTest, ARestoredProgressUnlocksAtOnceAndARecordWithoutTitlesNever)
     auto* album = GetAs<SIM_AssetMusic>("album");
     album->SetTracksListenedTo(3);
     EXPECT_FLOAT_EQ(album->GetListenedPercentage(), 0.75f);
-    EXPECT_FALSE(riff.IsAvailable());
+    EXPECT_FALSE(riff->IsAvailable());
     album->SetTracksListenedTo(4);
-    EXPECT_TRUE(riff.IsAvailable());
+    EXPECT_TRUE(riff->IsAvailable());
     album->SetTracksListenedTo(-2);
     EXPECT_EQ(album->GetTracksListenedTo(), 0);
     EXPECT_FLOAT_EQ(album->GetListenedPercentage(), 0.0f);
 
-    riff.RelockElement(nullptr);
+    riff->RelockElement(nullptr);
     auto* silence = GetAs<SIM_AssetMusic>("silence");
     EXPECT_TRUE(silence->GetTrackTitles().empty());
     silence->Listen();

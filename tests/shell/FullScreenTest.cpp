@@ -23,7 +23,8 @@ bool RunsInAWindow() { return !GetMainWindow()->IsFullscreen(); }
 
 class FullScreenTest : public GameHarness {
 protected:
-    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+    // The main menu, the game's first screen: it draws its picture over the whole screen.
+    FullScreenTest() : GameHarness(Start::MainMenu) {}
 
     // The picture lies inside the drawable the window really has, the pointer lands where
     // it is drawn, and the mode recorded is the one the game runs in.
@@ -51,7 +52,6 @@ class SavedFullScreenTest : public FullScreenTest {
 protected:
     void BeforeStart() override
     {
-        FullScreenTest::BeforeStart();
         WritePrivateProfileInt("config", "IsWindowed", 0, "data\\config.muf");
     }
 };

@@ -75,6 +75,10 @@ bool PortWindow::SetWindowed(int width, int height)
     SDL_SetWindowBordered(window_, SDL_TRUE);
     SDL_SetWindowSize(window_, width, height);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    // A busy server may not have resized the window yet: the first frames must not be laid
+    // out for the old size (a window just created may still be 10 x 10).
+    DrawableReaches(width, height);
+    drawableKnown_ = false;
     return true;
 }
 
@@ -94,15 +98,21 @@ bool PortWindow::SetFullscreen()
 
 bool PortWindow::DrawableReachesReportedSize() const
 {
+    return DrawableReaches(0, 0);
+}
+
+bool PortWindow::DrawableReaches(int width, int height) const
+{
     // A window manager answers within a few frames; without one nothing ever happens.
     const Uint32 kPatienceMs = 500;
     const Uint32 start = SDL_GetTicks();
     for (;;) {
-        int reportedW = 0, reportedH = 0, realW = 0, realH = 0;
-        SDL_GL_GetDrawableSize(window_, &reportedW, &reportedH);
+        int wantW = width, wantH = height, realW = 0, realH = 0;
+        if (wantW <= 0 || wantH <= 0)
+            SDL_GL_GetDrawableSize(window_, &wantW, &wantH);
         if (!context_ || !QueryServerDrawableSize(realW, realH))
             return true; // nothing to check against
-        if (realW == reportedW && realH == reportedH)
+        if (realW == wantW && realH == wantH)
             return true;
         if (SDL_GetTicks() - start >= kPatienceMs)
             return false;

@@ -73,6 +73,8 @@ private:
     PortViewport ViewportIn(int drawableW, int drawableH) const;
     // Waits a little for the display server to give the drawable the size SDL reports.
     bool DrawableReachesReportedSize() const;
+    // Waits a little for the server's drawable to have this size (0 x 0: the size SDL reports).
+    bool DrawableReaches(int width, int height) const;
 
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
