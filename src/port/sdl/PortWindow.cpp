@@ -116,6 +116,13 @@ void PortWindow::Swap()
     SDL_GL_SwapWindow(window_);
 }
 
+bool PortWindow::TakeDamage()
+{
+    bool damaged = damaged_;
+    damaged_ = false;
+    return damaged;
+}
+
 void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
 {
     int ww = 0, wh = 0, dw = 0, dh = 0;
@@ -194,6 +201,18 @@ bool PortWindow::Translate(const SDL_Event& e, GEvent& out) const
 
 void PortWindow::Dispatch(const SDL_Event& e)
 {
+    if (e.type == SDL_WINDOWEVENT)
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            damaged_ = true;
+            break;
+        default:
+            break;
+        }
     GEvent ev;
     if (!Translate(e, ev) || !proc_)
         return;

@@ -51,6 +51,9 @@ public:
 
     // Runs the before-flip hook (frame read-back), then presents the back buffer.
     void Swap();
+    // Whether the window was shown, uncovered or resized since the last call: what it
+    // showed may be gone, so the next frame must be presented even when unchanged.
+    bool TakeDamage();
 
     // Translates one SDL event and passes it to the window procedure.
     void Dispatch(const SDL_Event& event);
@@ -70,6 +73,7 @@ private:
     WindowProcFn proc_;
     long refCon_ = 0;
     int gameW_ = 0, gameH_ = 0;
+    bool damaged_ = true;
 };
 
 // The size of the main display, false when SDL cannot tell.
