@@ -4,6 +4,10 @@
 // Runs on a display (xvfb-run -a -s "-screen 0 1280x1024x24" build/default/bench/bench_frame).
 // The CPU column is the process's CPU time per frame, all threads counted; the Time column
 // is the wall time of the frame itself (the wait for the next frame is not counted).
+//   BM_Frame/<scene>       the scene at rest, as the game runs it: a frame the same as the
+//                          one on screen is neither drawn nor presented.
+//   BM_FrameDrawn/<scene>  every frame drawn and presented, as when something moves: the
+//                          cost of the scene's drawing in the GL driver.
 // AMP_FRAME_DIR=<folder> also saves each scene's frame there as <scene>.png, to look at
 // or to compare before and after a renderer change.
 //
@@ -73,12 +77,16 @@ void SaveFrame(const char* scene, FrameRunner& game)
         std::fprintf(stderr, "could not write %s\n", path.c_str());
 }
 
-void BM_Frame(benchmark::State& state, const Scene& scene)
+void BM_Frame(benchmark::State& state, const Scene& scene, bool drawEveryFrame)
 {
     FrameRunner& game = Runner();
     scene.enter(game);
     game.Frames(30); // textures loaded, text laid out, driver shaders compiled
-    SaveFrame(scene.name, game);
+    if (!drawEveryFrame)
+        SaveFrame(scene.name, game);
+    // A before-flip hook makes the renderer draw and present every frame.
+    if (drawEveryFrame)
+        SetBeforeFlipHook([] {});
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::microseconds(1000000 / 30);
     auto next = Clock::now();
@@ -93,15 +101,18 @@ void BM_Frame(benchmark::State& state, const Scene& scene)
         std::this_thread::sleep_until(next);
         state.ResumeTiming();
     }
+    SetBeforeFlipHook(nullptr);
 }
 
 const bool registered = [] {
     for (const Scene& scene : Scenes())
-        benchmark::RegisterBenchmark((std::string("BM_Frame/") + scene.name).c_str(), BM_Frame, scene)
-            ->MeasureProcessCPUTime()
-            ->UseRealTime()
-            ->Iterations(90)
-            ->Unit(benchmark::kMillisecond);
+        for (bool drawn : {false, true})
+            benchmark::RegisterBenchmark((std::string(drawn ? "BM_FrameDrawn/" : "BM_Frame/") + scene.name).c_str(),
+                                         BM_Frame, scene, drawn)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime()
+                ->Iterations(90)
+                ->Unit(benchmark::kMillisecond);
     return true;
 }();
 
