@@ -136,7 +136,10 @@ private:
     void SetProjection();
     // The scene's viewport in the drawable, origin bottom left.
     void CurrentViewport(int viewport[4]) const;
-    DrawTextureState TextureState() const { return {texEnabled_, pointFilter_, bound_}; }
+    DrawTextureState TextureState() const
+    {
+        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0};
+    }
     void BeginPrimitive(DrawOp primitive);
     void AddVertex(float x, float y, float u, float v, uint32_t colour);
     void Strip(const float (*points)[2], int count, uint32_t colour);
@@ -172,6 +175,7 @@ private:
     bool mustPresent_ = true;       // the screen no longer shows shown_
     unsigned unchangedFrames_ = 0;
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
+    std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
 };
 
 // The renderer, for the life of the process.

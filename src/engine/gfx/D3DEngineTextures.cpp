@@ -244,6 +244,13 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
     glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
     // A name may come back after being freed: the picture behind it is new.
     ++textureChanges_;
+    bool opaque = rgba != nullptr;
+    for (size_t i = 3; opaque && i < size_t(width) * size_t(height) * 4; i += 4)
+        opaque = rgba[i] == 255;
+    if (opaque)
+        opaqueTextures_.insert(name);
+    else
+        opaqueTextures_.erase(name);
     return name;
 }
 
@@ -268,6 +275,7 @@ void D3DEngine::RemoveTextureManually(unsigned glName)
     if (LastTexNum == glName)
         LastTexNum = 0;
     ++textureChanges_;
+    opaqueTextures_.erase(glName);
     // The frame being recorded may still draw with it: freed once the frame is drawn.
     pendingFrees_.push_back(glName);
     if (frame_.Empty())

@@ -41,11 +41,20 @@ void FrameRecord::Clear(uint32_t colour)
 
 void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
 {
+    // Quads and triangles are each drawn on their own: those that follow one another with
+    // the same texture go to the driver as one draw, in the same order, for the same pixels.
+    if (!batches_.empty() && (primitive == DrawOp::Quads || primitive == DrawOp::Triangles)) {
+        const DrawBatch& last = batches_.back();
+        if (last.op == primitive && last.textured == state.textured && last.pointFilter == state.pointFilter &&
+            last.texture == state.texture && last.opaqueTexture == state.opaqueTexture)
+            return;
+    }
     DrawBatch b;
     b.op = primitive;
     b.textured = state.textured;
     b.pointFilter = state.pointFilter;
     b.texture = state.texture;
+    b.opaqueTexture = state.opaqueTexture;
     b.first = uint32_t(vertices_.size());
     batches_.push_back(b);
 }
@@ -108,6 +117,19 @@ void ApplyTexture(const DrawBatch& b)
     }
 }
 
+// Whether the batch covers what is under it completely. Blending full-alpha pixels gives
+// the pixels themselves, so such a batch is drawn without blending: the same picture for
+// less work in a software driver.
+bool Opaque(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
+{
+    if (b.textured && !(b.texture && b.opaqueTexture))
+        return false;
+    for (uint32_t i = b.first; i < b.first + b.count && i < vertices.size(); ++i)
+        if (vertices[i].a != 255)
+            return false;
+    return true;
+}
+
 bool SameTexture(const DrawBatch& a, const DrawBatch& b)
 {
     return a.textured == b.textured && (!a.textured || (a.texture == b.texture && a.pointFilter == b.pointFilter));
@@ -118,10 +140,12 @@ bool SameTexture(const DrawBatch& a, const DrawBatch& b)
 void FrameRecord::Replay() const
 {
     const DrawBatch* lastTexture = nullptr; // texture state unknown at the start
+    bool blending = true;
     for (const DrawBatch& b : batches_) {
         switch (b.op) {
         case DrawOp::Scene:
             ApplyScene(b);
+            blending = true;
             break;
         case DrawOp::Clear:
             glClearColor(float(b.colour & 255) / 255.0f, float((b.colour >> 8) & 255) / 255.0f,
@@ -133,6 +157,13 @@ void FrameRecord::Replay() const
             if (!lastTexture || !SameTexture(*lastTexture, b))
                 ApplyTexture(b);
             lastTexture = &b;
+            if (bool blend = !Opaque(b, vertices_); blend != blending) {
+                if (blend)
+                    glEnable(GL_BLEND);
+                else
+                    glDisable(GL_BLEND);
+                blending = blend;
+            }
             glBegin(Primitive(b.op));
             for (uint32_t i = b.first; i < b.first + b.count && i < vertices_.size(); ++i) {
                 const DrawVertex& v = vertices_[i];
@@ -145,4 +176,5 @@ void FrameRecord::Replay() const
         }
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND);
 }

@@ -29,6 +29,7 @@ struct DrawBatch {
     DrawOp op = DrawOp::Scene;
     bool textured = false;    // the rectangle texture target is enabled
     bool pointFilter = false; // the bound texture is sampled nearest, not linear
+    bool opaqueTexture = false; // every texel of the texture has full alpha
     unsigned texture = 0;     // GL name bound on the rectangle target (may be 0)
     uint32_t first = 0, count = 0; // vertices of a primitive batch
     uint32_t colour = 0;      // clear colour, red in the low byte
@@ -42,6 +43,7 @@ struct DrawTextureState {
     bool textured = false;
     bool pointFilter = false;
     unsigned texture = 0;
+    bool opaqueTexture = false;
 };
 
 class FrameRecord {

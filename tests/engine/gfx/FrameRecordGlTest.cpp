@@ -62,6 +62,24 @@ TEST(FrameRecord, AClearDropsWhatWasDrawnBeforeItButKeepsTheScene)
     EXPECT_EQ(g.Batches().size(), 1u);
 }
 
+TEST(FrameRecord, QuadsWithTheSameTextureGoToTheDriverAsOneDraw)
+{
+    const DrawTextureState a {true, false, 7}, b {true, false, 8};
+    FrameRecord f;
+    f.Scene(kViewport, 1024, 768);
+    for (const DrawTextureState& s : {a, a, b, a}) {
+        f.Begin(DrawOp::Quads, s);
+        for (int i = 0; i < 4; ++i)
+            f.Vertex(DrawVertex {});
+    }
+    f.Begin(DrawOp::LineStrip, a); // strips are never joined
+    f.Begin(DrawOp::LineStrip, a);
+    ASSERT_EQ(f.Batches().size(), 6u);
+    EXPECT_EQ(f.Batches()[1].count, 8u);
+    EXPECT_EQ(f.Batches()[2].first, 8u);
+    EXPECT_EQ(f.Batches()[3].count, 4u);
+}
+
 TEST(FrameRecord, FramesDifferInAnyVertexOrTextureState)
 {
     const DrawTextureState plain {true, false, 7};
@@ -145,4 +163,45 @@ TEST_F(GlTest, ATextureFreedWhileTheFrameStillDrawsWithItIsFreedAfterTheFrame)
     RgbaImage image = EndFrame();
     EXPECT_EQ(Red(image.At(100, 100)), 255);
     EXPECT_FALSE(glIsTexture(name));
+}
+
+TEST_F(GlTest, OpaqueLayersCoverAndTranslucentOnesStillBlend)
+{
+    D3DEngine* e = GetD3DEngine();
+    auto texture = [e](uint8_t alpha) {
+        std::vector<uint8_t> px(4 * 4 * 4, 0);
+        for (size_t i = 0; i < px.size(); i += 4) {
+            px[i] = 255;
+            px[i + 3] = alpha;
+        }
+        unsigned name = e->UploadTexture(4, 4, px.data());
+        e->AddTextureManually(name, 4, 4);
+        return name;
+    };
+    struct Case {
+        const char* what;
+        uint8_t textureAlpha;
+        uint32_t vertexColour;
+        int green; // over white: 0 when the red layer covers, about 127 when it blends
+    };
+    const Case cases[] = {
+        {"opaque texture, opaque colour", 255, 0xFFFFFFFFu, 0},
+        {"half-transparent texture", 128, 0xFFFFFFFFu, 127},
+        {"opaque texture, half-transparent colour", 255, 0x80FFFFFFu, 127},
+    };
+    for (const Case& c : cases) {
+        unsigned name = texture(c.textureAlpha);
+        BeginFrame(0xFFFFFFFFu);
+        e->SetTexture(0, name);
+        BaseSprite sprite;
+        sprite.width = sprite.height = 40;
+        sprite.PlaceLocal(100, 100);
+        sprite.SetVertexColor(c.vertexColour);
+        sprite.DrawNoChecks();
+        RgbaImage image = EndFrame();
+        EXPECT_EQ(Red(image.At(100, 100)), 255) << c.what;
+        EXPECT_NEAR(Green(image.At(100, 100)), c.green, 2) << c.what;
+        EXPECT_EQ(Green(image.At(10, 10)), 255) << c.what << ": the white around it";
+        e->RemoveTextureManually(name);
+    }
 }
