@@ -4,6 +4,7 @@
 #include "engine/PrivateProfile.h"
 #include "engine/gfx/GLHeaders.h"
 #include "port/Report.h"
+#include "port/sdl/FrameCapture.h"
 #include "port/sdl/PortWindow.h"
 
 #include <cstdarg>
@@ -128,6 +129,18 @@ void D3DEngine::ApplyFixedState()
     glClear(GL_COLOR_BUFFER_BIT);
     window_->Swap();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    texEnabled_ = true;
+    // The screen is black now, whatever was presented before.
+    mustPresent_ = true;
+}
+
+void D3DEngine::CurrentViewport(int viewport[4]) const
+{
+    PortViewport v = window_ ? window_->Viewport() : PortViewport {0, 0, width_, height_};
+    viewport[0] = v.x;
+    viewport[1] = v.y;
+    viewport[2] = v.w;
+    viewport[3] = v.h;
 }
 
 void D3DEngine::SetProjection()
@@ -155,14 +168,11 @@ void D3DEngine::BeginRender()
     }
     sceneDepth = 1;
     // The drawable may have changed size (full screen settles after the switch).
-    SetProjection();
-    glEnable(GL_BLEND);
-    glDisable(GL_DEPTH_TEST);
-    glBindTexture(GL_TEXTURE_RECTANGLE, 0);
+    int viewport[4];
+    CurrentViewport(viewport);
+    frame_.Scene(viewport, width_, height_);
     bound_ = 0;
-    glDisable(GL_LIGHTING);
     SetLinearFilter();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     BInScene = true;
     ++scenes_;
 }
@@ -178,10 +188,31 @@ void D3DEngine::EndRender()
     currentName_.clear();
 }
 
+bool D3DEngine::FrameChanged()
+{
+    // Asked every time: a damaged window is answered by this frame.
+    bool damaged = window_->TakeDamage();
+    return damaged || mustPresent_ || HasBeforeFlipHook() || shownTextures_ != textureChanges_ ||
+           !(frame_ == shown_);
+}
+
 void D3DEngine::Flip()
 {
-    if (window_)
+    if (!window_) {
+        frame_.Reset();
+    } else if (FrameChanged()) {
+        frame_.Replay();
         window_->Swap();
+        std::swap(shown_, frame_);
+        shownTextures_ = textureChanges_;
+        mustPresent_ = false;
+        frame_.Reset();
+    } else {
+        // The same picture is on screen already.
+        ++unchangedFrames_;
+        frame_.Reset();
+    }
+    FreePendingTextures();
     scenes_ = 0;
     frames_ += 1.0f;
 }
@@ -193,31 +224,18 @@ void D3DEngine::ClearScreen()
 
 void D3DEngine::ClearScreen(uint32_t c)
 {
-    glClearColor(float(c & 255) / 255.0f, float((c >> 8) & 255) / 255.0f,
-                 float((c >> 16) & 255) / 255.0f, float((c >> 24) & 255) / 255.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    frame_.Clear(c);
 }
 
-void D3DEngine::ApplyFilter()
-{
-    if (!bound_)
-        return;
-    GLint f = pointFilter_ ? GL_NEAREST : GL_LINEAR;
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, f);
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, f);
-}
-
+// The filter is the bound texture's: it is set on the texture when the frame is drawn.
 void D3DEngine::SetLinearFilter()
 {
     pointFilter_ = false;
-    ApplyFilter();
 }
 
 void D3DEngine::SetPointFilter()
 {
     pointFilter_ = true;
-    ApplyFilter();
 }
 
 void D3DEngine::DebugOut(const char* text)

@@ -4,6 +4,7 @@
 // origin at the top left; packed colours have red in the low byte.
 #include "engine/V2.h"
 #include "engine/gfx/D3DTypes.h"
+#include "engine/gfx/FrameRecord.h"
 #include "port/Rect.h"
 #include "engine/gfx/MainWindow.h"
 
@@ -70,6 +71,9 @@ public:
     static void SetDisplaySettingReader(DisplaySettingReader reader);
 
     unsigned GetSceneCount() const { return scenes_; }
+    // Frames flipped that were the same as the picture on screen, so were neither drawn
+    // nor presented again.
+    unsigned GetUnchangedFrames() const { return unchangedFrames_; }
     float GetFrameCount() const { return frames_; }
     float GetRedundantBinds() const { return redundantBinds_; }
 
@@ -130,6 +134,18 @@ public:
 private:
     void ApplyFixedState();
     void SetProjection();
+    // The scene's viewport in the drawable, origin bottom left.
+    void CurrentViewport(int viewport[4]) const;
+    DrawTextureState TextureState() const
+    {
+        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0};
+    }
+    void BeginPrimitive(DrawOp primitive);
+    void AddVertex(float x, float y, float u, float v, uint32_t colour);
+    void Strip(const float (*points)[2], int count, uint32_t colour);
+    // Whether the frame drawn since the last flip must be drawn and presented.
+    bool FrameChanged();
+    void FreePendingTextures();
     void ReportMissingTexture(const std::string& name);
     // The surface of a request name, loaded from the bitmap folders on first use; null
     // (reported once) when it is nowhere.
@@ -149,9 +165,17 @@ private:
     float redundantBinds_ = 0.0f;
     float frames_ = 0.0f;
     bool pointFilter_ = false;
-    unsigned bound_ = 0; // GL name bound on the rectangle target now
-    void ApplyFilter();
+    unsigned bound_ = 0;     // GL name bound on the rectangle target now
+    bool texEnabled_ = true; // the rectangle target is enabled
     MainWindowRef window_ = nullptr;
+    FrameRecord frame_;             // drawn since the last flip
+    FrameRecord shown_;             // the picture on screen
+    unsigned textureChanges_ = 0;   // textures made or freed, ever
+    unsigned shownTextures_ = ~0u;  // textureChanges_ when shown_ was presented
+    bool mustPresent_ = true;       // the screen no longer shows shown_
+    unsigned unchangedFrames_ = 0;
+    std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
+    std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
 };
 
 // The renderer, for the life of the process.

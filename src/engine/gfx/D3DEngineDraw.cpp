@@ -1,5 +1,5 @@
-// The renderer's immediate-mode drawing: fills, frames, lines, screen and tiled images,
-// sprite quads, sprite lines and vertex-buffer triangles.
+// The renderer's drawing: fills, frames, lines, screen and tiled images, sprite quads,
+// sprite lines and vertex-buffer triangles, recorded into the frame that Flip draws.
 #include "engine/gfx/D3DEngine.h"
 
 #include "engine/Utilities.h"
@@ -17,28 +17,40 @@ void SetWin32Color(uint32_t c)
 
 namespace {
 
-void White()
+// Vertex-buffer colours are 0xAARRGGBB; the renderer's are red in the low byte.
+uint32_t FromVertexBufferColor(uint32_t c)
 {
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-}
-
-// Vertex-buffer colours are 0xAARRGGBB.
-void SetVertexBufferColor(uint32_t c)
-{
-    glColor4ub(GLubyte((c >> 16) & 255), GLubyte((c >> 8) & 255), GLubyte(c & 255), GLubyte(c >> 24));
-}
-
-void Strip(const float (*points)[2], int count, uint32_t colour)
-{
-    SetWin32Color(colour);
-    glBegin(GL_LINE_STRIP);
-    for (int i = 0; i < count; ++i)
-        glVertex2f(points[i][0], points[i][1]);
-    glEnd();
-    White();
+    return ((c >> 16) & 255) | (c & 0xFF00u) | ((c & 255) << 16) | (c & 0xFF000000u);
 }
 
 } // namespace
+
+void D3DEngine::BeginPrimitive(DrawOp primitive)
+{
+    // A frame that is never flipped (a long loading step) must not hold its vertices for
+    // ever: past this many they are drawn now, and the frame will be presented.
+    constexpr size_t kMaxRecordedVertices = size_t(1) << 22;
+    if (frame_.VertexCount() > kMaxRecordedVertices) {
+        if (window_)
+            frame_.Replay();
+        frame_.Reset();
+        mustPresent_ = true;
+    }
+    frame_.Begin(primitive, TextureState());
+}
+
+void D3DEngine::AddVertex(float x, float y, float u, float v, uint32_t c)
+{
+    frame_.Vertex(DrawVertex {x, y, u, v, uint8_t(c & 255), uint8_t((c >> 8) & 255), uint8_t((c >> 16) & 255),
+                              uint8_t(c >> 24)});
+}
+
+void D3DEngine::Strip(const float (*points)[2], int count, uint32_t colour)
+{
+    BeginPrimitive(DrawOp::LineStrip);
+    for (int i = 0; i < count; ++i)
+        AddVertex(points[i][0], points[i][1], 0.0f, 0.0f, colour);
+}
 
 void D3DEngine::TextureSize(float& w, float& h)
 {
@@ -54,14 +66,11 @@ void D3DEngine::TextureSize(float& w, float& h)
 void D3DEngine::FillRect(const tagRECT& r, uint32_t colour)
 {
     SetTexture(0, 0u);
-    SetWin32Color(colour);
-    glBegin(GL_QUADS);
-    glVertex2i(r.left, r.top);
-    glVertex2i(r.left, r.bottom);
-    glVertex2i(r.right, r.bottom);
-    glVertex2i(r.right, r.top);
-    glEnd();
-    White();
+    BeginPrimitive(DrawOp::Quads);
+    AddVertex(float(r.left), float(r.top), 0.0f, 0.0f, colour);
+    AddVertex(float(r.left), float(r.bottom), 0.0f, 0.0f, colour);
+    AddVertex(float(r.right), float(r.bottom), 0.0f, 0.0f, colour);
+    AddVertex(float(r.right), float(r.top), 0.0f, 0.0f, colour);
 }
 
 void D3DEngine::FillRect(const BaseSprite& sprite, uint32_t colour)
@@ -74,15 +83,11 @@ void D3DEngine::FillRect(const BaseSprite& sprite, uint32_t colour)
 void D3DEngine::FillRectGradient(const tagRECT& r, uint32_t colourLeft, uint32_t colourRight)
 {
     SetTexture(0, 0u);
-    glBegin(GL_QUADS);
-    SetWin32Color(colourLeft);
-    glVertex2i(r.left, r.top);
-    glVertex2i(r.left, r.bottom);
-    SetWin32Color(colourRight);
-    glVertex2i(r.right, r.bottom);
-    glVertex2i(r.right, r.top);
-    glEnd();
-    White();
+    BeginPrimitive(DrawOp::Quads);
+    AddVertex(float(r.left), float(r.top), 0.0f, 0.0f, colourLeft);
+    AddVertex(float(r.left), float(r.bottom), 0.0f, 0.0f, colourLeft);
+    AddVertex(float(r.right), float(r.bottom), 0.0f, 0.0f, colourRight);
+    AddVertex(float(r.right), float(r.top), 0.0f, 0.0f, colourRight);
 }
 
 void D3DEngine::RenderLine(float x1, float y1, float x2, float y2, uint32_t colour)
@@ -180,14 +185,9 @@ void D3DEngine::RenderSpriteLine(const V2* points, int count, uint32_t colour, f
     }
     float tw = 1, th = 1;
     TextureSize(tw, th);
-    SetWin32Color(colour);
-    glBegin(GL_TRIANGLE_STRIP);
-    for (const _D3DTLVERTEX& v : verts) {
-        glTexCoord2f(v.tu * tw, v.tv * th);
-        glVertex2f(v.x, v.y);
-    }
-    glEnd();
-    White();
+    BeginPrimitive(DrawOp::TriangleStrip);
+    for (const _D3DTLVERTEX& v : verts)
+        AddVertex(v.x, v.y, v.tu * tw, v.tv * th, colour);
 }
 
 bool D3DEngine::InitVertexBuffer(int vertexCount, std::unique_ptr<IDirect3DVertexBuffer8>& store,
@@ -204,15 +204,11 @@ void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
     float tw = 1, th = 1;
     TextureSize(tw, th);
     static const int order[4] = {0, 2, 3, 1};
-    glBegin(GL_QUADS);
+    BeginPrimitive(DrawOp::Quads);
     for (int i : order) {
         const _D3DTLVERTEX& v = corners[i];
-        SetWin32Color(v.diffuse);
-        glTexCoord2f(v.tu * tw, v.tv * th);
-        glVertex2f(v.x, v.y);
+        AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
     }
-    glEnd();
-    White();
 }
 
 void D3DEngine::DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, const uint16_t* indices,
@@ -220,7 +216,7 @@ void D3DEngine::DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, con
 {
     float tw = 1, th = 1;
     TextureSize(tw, th);
-    glBegin(GL_TRIANGLES);
+    BeginPrimitive(DrawOp::Triangles);
     for (int t = 0; t + 2 < count; t += 3) {
         int at[3];
         bool inside = true;
@@ -232,11 +228,7 @@ void D3DEngine::DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, con
             continue;
         for (int k : at) {
             const _D3DTLVERTEX& v = vertices[k];
-            SetVertexBufferColor(v.diffuse);
-            glTexCoord2f(v.tu * tw, v.tv * th);
-            glVertex2f(v.x, v.y);
+            AddVertex(v.x, v.y, v.tu * tw, v.tv * th, FromVertexBufferColor(v.diffuse));
         }
     }
-    glEnd();
-    White();
 }

@@ -140,14 +140,11 @@ bool D3DEngine::SetTexture(const std::string& name)
 void D3DEngine::SetTexture(int, unsigned glName)
 {
     currentName_.clear();
+    // Recorded for the frame's primitives; GL sees it when the frame is drawn.
+    texEnabled_ = glName != 0;
     if (glName) {
-        glEnable(GL_TEXTURE_RECTANGLE);
-        glBindTexture(GL_TEXTURE_RECTANGLE, glName);
         bound_ = glName;
         LastTexNum = glName;
-        ApplyFilter();
-    } else {
-        glDisable(GL_TEXTURE_RECTANGLE);
     }
 }
 
@@ -245,6 +242,15 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    // A name may come back after being freed: the picture behind it is new.
+    ++textureChanges_;
+    bool opaque = rgba != nullptr;
+    for (size_t i = 3; opaque && i < size_t(width) * size_t(height) * 4; i += 4)
+        opaque = rgba[i] == 255;
+    if (opaque)
+        opaqueTextures_.insert(name);
+    else
+        opaqueTextures_.erase(name);
     return name;
 }
 
@@ -264,12 +270,23 @@ void D3DEngine::RemoveTextureManually(unsigned glName)
     std::erase_if(surfaces_, [glName](const std::unique_ptr<GSurface>& s) { return s->glName == glName; });
     if (!window_)
         return; // no context was ever made: there is no GL texture to free
-    if (bound_ == glName) {
-        glBindTexture(GL_TEXTURE_RECTANGLE, 0);
+    if (bound_ == glName)
         bound_ = 0;
-    }
     if (LastTexNum == glName)
         LastTexNum = 0;
-    GLuint name = glName;
-    glDeleteTextures(1, &name);
+    ++textureChanges_;
+    opaqueTextures_.erase(glName);
+    // The frame being recorded may still draw with it: freed once the frame is drawn.
+    pendingFrees_.push_back(glName);
+    if (frame_.Empty())
+        FreePendingTextures();
+}
+
+void D3DEngine::FreePendingTextures()
+{
+    for (unsigned glName : pendingFrees_) {
+        GLuint name = glName;
+        glDeleteTextures(1, &name);
+    }
+    pendingFrees_.clear();
 }

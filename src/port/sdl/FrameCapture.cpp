@@ -38,6 +38,11 @@ void SetBeforeFlipHook(std::function<void()> hook)
     Hook() = std::move(hook);
 }
 
+bool HasBeforeFlipHook()
+{
+    return bool(Hook());
+}
+
 void RunBeforeFlipHook()
 {
     if (Hook())

@@ -17,6 +17,8 @@ struct RgbaImage {
 // Runs just before every buffer flip of the main window (nullptr removes it).
 void SetBeforeFlipHook(std::function<void()> hook);
 void RunBeforeFlipHook();
+// Whether a before-flip hook is installed (every frame is then drawn and flipped).
+bool HasBeforeFlipHook();
 
 // The game's picture in the back buffer of the current GL context, in game pixels when
 // the picture is not scaled. Call it from the before-flip hook or before the flip.

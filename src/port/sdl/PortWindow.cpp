@@ -126,9 +126,14 @@ void PortWindow::DrawableSize(int& width, int& height) const
     // Asked once a frame at most (the answer is a round trip to the server), and again
     // after anything that may have changed the window.
     if (!drawableKnown_) {
+        const int oldW = drawableW_, oldH = drawableH_;
         if (!context_ || !QueryServerDrawableSize(drawableW_, drawableH_))
             SDL_GL_GetDrawableSize(window_, &drawableW_, &drawableH_);
         drawableKnown_ = true;
+        // A server may resize the window without telling SDL: the picture on screen no
+        // longer fits it and must be drawn again.
+        if (drawableW_ != oldW || drawableH_ != oldH)
+            damaged_ = true;
     }
     width = drawableW_;
     height = drawableH_;
@@ -175,6 +180,13 @@ void PortWindow::Swap()
     RunBeforeFlipHook();
     SDL_GL_SwapWindow(window_);
     drawableKnown_ = false;
+}
+
+bool PortWindow::TakeDamage()
+{
+    bool damaged = damaged_;
+    damaged_ = false;
+    return damaged;
 }
 
 void PortWindow::ToGamePixels(int wx, int wy, float& gx, float& gy) const
@@ -258,8 +270,20 @@ bool PortWindow::Translate(const SDL_Event& e, GEvent& out) const
 
 void PortWindow::Dispatch(const SDL_Event& e)
 {
-    if (e.type == SDL_WINDOWEVENT)
+    if (e.type == SDL_WINDOWEVENT) {
         drawableKnown_ = false;
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            damaged_ = true;
+            break;
+        default:
+            break;
+        }
+    }
     GEvent ev;
     if (!Translate(e, ev) || !proc_)
         return;

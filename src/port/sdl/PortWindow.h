@@ -57,6 +57,9 @@ public:
 
     // Runs the before-flip hook (frame read-back), then presents the back buffer.
     void Swap();
+    // Whether the window was shown, uncovered or resized since the last call: what it
+    // showed may be gone, so the next frame must be presented even when unchanged.
+    bool TakeDamage();
 
     // Translates one SDL event and passes it to the window procedure.
     void Dispatch(const SDL_Event& event);
@@ -85,6 +88,8 @@ private:
     // The drawable's size as last asked of the server.
     mutable bool drawableKnown_ = false;
     mutable int drawableW_ = 0, drawableH_ = 0;
+    // Set when what is on screen may no longer be the last picture presented.
+    mutable bool damaged_ = true;
 };
 
 // The size of the main display, false when SDL cannot tell.

@@ -38,12 +38,15 @@ protected:
         GetD3DEngine()->ClearScreen(clear);
     }
 
-    // Ends the scene, reads the picture back, flips.
+    // Ends the scene, flips, and reads the picture back just before the flip (the frame
+    // is drawn at the flip).
     RgbaImage EndFrame()
     {
         GetD3DEngine()->EndRender();
-        RgbaImage image = ReadBackFrame();
+        RgbaImage image;
+        SetBeforeFlipHook([&image] { image = ReadBackFrame(); });
         GetD3DEngine()->Flip();
+        SetBeforeFlipHook(nullptr);
         return image;
     }
 

@@ -1,0 +1,119 @@
+// The CPU that one whole frame of the real game costs (game code, GL driver and its worker
+// threads, buffer swap), per scene, at the game's own pace of 30 frames a second.
+//
+// Runs on a display (xvfb-run -a -s "-screen 0 1280x1024x24" build/default/bench/bench_frame).
+// The CPU column is the process's CPU time per frame, all threads counted; the Time column
+// is the wall time of the frame itself (the wait for the next frame is not counted).
+//   BM_Frame/<scene>       the scene at rest, as the game runs it: a frame the same as the
+//                          one on screen is neither drawn nor presented.
+//   BM_FrameDrawn/<scene>  every frame drawn and presented, as when something moves: the
+//                          cost of the scene's drawing in the GL driver.
+// AMP_FRAME_DIR=<folder> also saves each scene's frame there as <scene>.png, to look at
+// or to compare before and after a renderer change.
+//
+// A new scene: one row in Scenes() with the steps that bring the game to it.
+#include "harness/GameHarness.h"
+#include "menus/GUI_MenuMain.h"
+#include "port/sdl/FrameCapture.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+
+namespace {
+
+// The real game, started once for the whole run through the GUI test harness.
+class FrameRunner : public GameHarness {
+public:
+    void TestBody() override {}
+    void Start() { SetUp(); }
+    void Frames(int count) { Step(count); }
+    void Settle() { WaitFade(); }
+    RgbaImage Capture() { return CaptureFrame(); }
+
+protected:
+    // The game's own first mode (the main menu), not the harness's stand-in.
+    void BeforeStart() override { GetGame()->SetModeObject(Game::MODE_MAINMENU, nullptr); }
+};
+
+FrameRunner& Runner()
+{
+    static FrameRunner* runner = [] {
+        auto* r = new FrameRunner;
+        r->Start();
+        return r;
+    }();
+    return *runner;
+}
+
+struct Scene {
+    const char* name;
+    // Brings the started game to the scene and lets it come to rest.
+    std::function<void(FrameRunner&)> enter;
+};
+
+const std::vector<Scene>& Scenes()
+{
+    static const std::vector<Scene> scenes = {
+        {"MainMenu",
+         [](FrameRunner& game) {
+             Game::SwitchMode(Game::MODE_MAINMENU);
+             game.Settle();
+         }},
+    };
+    return scenes;
+}
+
+void SaveFrame(const char* scene, FrameRunner& game)
+{
+    const char* dir = std::getenv("AMP_FRAME_DIR");
+    if (!dir || !*dir)
+        return;
+    std::string path = std::string(dir) + "/" + scene + ".png";
+    if (!WritePng(path, game.Capture()))
+        std::fprintf(stderr, "could not write %s\n", path.c_str());
+}
+
+void BM_Frame(benchmark::State& state, const Scene& scene, bool drawEveryFrame)
+{
+    FrameRunner& game = Runner();
+    scene.enter(game);
+    game.Frames(30); // textures loaded, text laid out, driver shaders compiled
+    if (!drawEveryFrame)
+        SaveFrame(scene.name, game);
+    // A before-flip hook makes the renderer draw and present every frame.
+    if (drawEveryFrame)
+        SetBeforeFlipHook([] {});
+    using Clock = std::chrono::steady_clock;
+    const auto period = std::chrono::microseconds(1000000 / 30);
+    auto next = Clock::now();
+    for (auto _ : state) {
+        game.Frames(1);
+        // The game's frame loop sleeps until the next frame is due: so do we, untimed,
+        // so that the driver's threads go idle between frames as they do in the game.
+        state.PauseTiming();
+        next += period;
+        if (next < Clock::now())
+            next = Clock::now();
+        std::this_thread::sleep_until(next);
+        state.ResumeTiming();
+    }
+    SetBeforeFlipHook(nullptr);
+}
+
+const bool registered = [] {
+    for (const Scene& scene : Scenes())
+        for (bool drawn : {false, true})
+            benchmark::RegisterBenchmark((std::string(drawn ? "BM_FrameDrawn/" : "BM_Frame/") + scene.name).c_str(),
+                                         BM_Frame, scene, drawn)
+                ->MeasureProcessCPUTime()
+                ->UseRealTime()
+                ->Iterations(90)
+                ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace
