@@ -87,7 +87,13 @@ bool PortWindow::SetFullscreen()
     drawableKnown_ = false;
     if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         return false;
-    if (DrawableReachesReportedSize())
+    // Full screen means a drawable the size of the display. SDL's own idea of the window's
+    // size may lag behind (a hidden window still reports its first 10 x 10), so the display
+    // is what the server's answer is held against.
+    SDL_Rect display {};
+    const int index = SDL_GetWindowDisplayIndex(window_);
+    const bool known = index >= 0 && SDL_GetDisplayBounds(index, &display) == 0 && display.w > 0 && display.h > 0;
+    if (known ? DrawableReaches(display.w, display.h) : DrawableReachesReportedSize())
         return true;
     // The request went unanswered: the window kept its size while SDL reports the
     // display's, and a picture laid out for the display would be cut off.
