@@ -21,6 +21,9 @@
 
 std::vector<SIM_PublicityEventType*> SIM_PublicityEventType::All;
 std::function<bool()> SIM_PublicityEventType::HasRecordDeal;
+std::function<bool()> SIM_PublicityEventType::HasBookedGig = [] {
+    return SIM_Gig::DaysTillNextGig() != SIM_Gig::NoGigBooked;
+};
 std::vector<SIM_PublicityEvent*> SIM_PublicityEvent::All;
 
 namespace {
@@ -217,7 +220,7 @@ bool SIM_PublicityEventType::IsTriggered() const
         return false;
     if (eventClass == SIGNED && !(HasRecordDeal && HasRecordDeal()))
         return false;
-    const bool gigBooked = SIM_Gig::DaysTillNextGig() != SIM_Gig::NoGigBooked;
+    const bool gigBooked = HasBookedGig && HasBookedGig();
     if (eventClass == FLYERS) {
         if (!gigBooked)
             return false;

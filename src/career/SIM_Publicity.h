@@ -79,6 +79,8 @@ public:
     // Whether the band holds a record deal. The record company installs its own answer;
     // until then no "signed" event is offered.
     static std::function<bool()> HasRecordDeal;
+    // Whether a gig is booked; asks the gigs unless something else is installed.
+    static std::function<bool()> HasBookedGig;
 
 private:
     std::string title;
