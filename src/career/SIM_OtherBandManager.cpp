@@ -76,9 +76,11 @@ void SIM_OtherBandManager::Open()
     std::unique_ptr<CSpreadsheet> sheet = CSpreadsheet::Create(File);
     for (size_t i = 0; i < sheet->size(); ++i) {
         const std::string& row = (*sheet)[i];
-        if (CountCells(row) < SIM_OtherBand::Columns) {
+        const size_t cells = CountCells(row);
+        if (cells < SIM_OtherBand::Columns) {
             const std::string report = std::string(File) + " line " + std::to_string(sheet->GetLineNumber(i)) +
-                                       ": too few cells; the row is skipped";
+                                       (cells ? ": too few cells" : ": a quote is not closed") +
+                                       "; the row is skipped";
             GWarning(report.c_str(), __FILE__, __LINE__);
             continue;
         }
