@@ -68,6 +68,7 @@ TEST_F(SimTest, RoyaltyDayFallsEverySeventhDayAndRunsTheWholePass)
 TEST_F(SimTest, YearEndShowsTheReviewWithinThePass)
 {
     NewGame(2);
+    QuietDays();
     EndDays(SIM_Date::DaysPerYear - 1);
     screens.Clear();
     SIM_GetSim()->EndDay();
