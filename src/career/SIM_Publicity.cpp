@@ -1,5 +1,6 @@
 #include "career/SIM_Publicity.h"
 
+#include "career/SIM_Asset.h"
 #include "career/SIM_Gig.h"
 #include "engine/CSpreadsheet.h"
 #include "engine/GRandom.h"
@@ -63,20 +64,10 @@ bool ParseNumber(const std::string& text, float& value)
     return *end == '\0';
 }
 
-std::vector<std::string> SplitAtCommas(const std::string& text)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
-        parts.push_back(text.substr(start, comma - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 // An input text split into its parts; false when it is not one.
 bool ParseInput(const std::string& text, SIM_PublicityEventType::InputVar& input)
 {
-    const std::vector<std::string> parts = SplitAtCommas(text);
+    const std::vector<std::string> parts = SIM_Asset::SplitAtCommas(text);
     if (parts.size() < 2 || parts.size() > 3)
         return false;
     input.name = parts[0];

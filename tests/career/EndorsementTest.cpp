@@ -16,11 +16,6 @@ protected:
         WriteTable(SIM_Endorsement::File, rows);
         SIM_Endorsement::Open();
     }
-    static void SetFame(float fame)
-    {
-        SIM_GetFame()->AddEffect(fame - SIM_GetFame()->GetFame(), 1.0f, "test");
-        SIM_GetFame()->CalculateValue();
-    }
     // Days of the manager until it makes an offer, at most `limit`; -1 when none came.
     int DaysUntilOffer(int limit)
     {

@@ -35,11 +35,6 @@ protected:
         SIM_PublicityEventType::Open();
     }
     static SIM_PublicityEventType* Type(size_t i) { return SIM_PublicityEventType::All.at(i); }
-    static void SetFame(float fame)
-    {
-        SIM_GetFame()->AddEffect(fame - SIM_GetFame()->GetFame(), 1.0f, "test");
-        SIM_GetFame()->CalculateValue();
-    }
     static std::vector<const SIM_Effect*> HypeEffects(const std::string& name)
     {
         std::vector<const SIM_Effect*> out;
