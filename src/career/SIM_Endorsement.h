@@ -41,12 +41,6 @@ public:
     const std::string& GetText() const { return text; }
     float GetAmount() const { return amount; }
     float GetFameHitChance() const { return fameHitChance; }
-    void Set(const std::string& n, float amount_, float fameHit)
-    {
-        name = n;
-        amount = amount_;
-        fameHitChance = fameHit;
-    }
 
     // Not yet offered, in table order.
     static std::vector<SIM_Endorsement*> All;
