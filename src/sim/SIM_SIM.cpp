@@ -95,6 +95,7 @@ void SIM_SIM::Open()
     SIM_Venue::Open();
     SIM_RelaxVenue::Open();
     SIM_Personality::Open();
+    SIM_PublicityEventType::Open(); // checks the table now, not on the first day
     LoadingScreen(0.4f);
     SIM_RecordingStudio::Open();
     opened = true;
@@ -105,6 +106,7 @@ void SIM_SIM::Reset()
     SetTenYearsUp(false);
     SIM_GetGameMode()->Reset();
     SIM_DailyOption::ClearAll();
+    SIM_PublicityEvent::ClearEvents();
     SIM_Message::ClearMessages();
 
     SIM_Gig::Reset();
@@ -184,6 +186,8 @@ void SIM_SIM::Close()
     SIM_Message::ClearMessages();
     GTranslation::Close();
     SIM_Endorsement::Close();
+    SIM_PublicityEvent::ClearEvents();
+    SIM_PublicityEventType::Close();
     SIM_GetPlayerOptions()->Save();
     SIM_GetScreens()->StopMusic();
     opened = false;

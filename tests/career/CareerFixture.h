@@ -5,6 +5,7 @@
 #include "career/SIM_Song.h"
 #include "career/SIM_SongElement.h"
 #include "sim/BandFixture.h"
+#include "sim/SIM_Fame.h"
 
 #include <initializer_list>
 #include <string>
@@ -44,4 +45,11 @@ protected:
     }
 
     static SIM_SongElement* Element(const char* name) { return SIM_SongElement::GetByName(name); }
+
+    // Moves the band's fame to the value through an effect that never fades.
+    static void SetFame(float fame)
+    {
+        SIM_GetFame()->AddEffect(fame - SIM_GetFame()->GetFame(), 1.0f, "test");
+        SIM_GetFame()->CalculateValue();
+    }
 };

@@ -4,6 +4,9 @@
 
 #include "career/SIM_AssetKinds.h"
 #include "career/SIM_AssetMusic.h"
+#include "career/SIM_Endorsement.h"
+#include "career/SIM_OtherBandManager.h"
+#include "career/SIM_OtherGig.h"
 #include "career/SIM_Rehearsal.h"
 #include "career/SIM_RehearsalVenue.h"
 #include "career/SIM_Relax.h"
@@ -115,6 +118,53 @@ void VisitShop(int day)
 
 } // namespace
 
+namespace {
+
+// What the band did for its name over the career.
+struct PromotionLog {
+    int publicity = 0;
+    int rivalGigs = 0;
+    int endorsements = 0;
+};
+
+// A sponsor's offer on two days (answering takes no day), and on days the script leaves
+// free: today's rival gig when the band can pay, else today's first publicity event.
+// True when the day's activity was used.
+bool PromotionDay(int day, PromotionLog& log)
+{
+    if ((day == 50 || day == 51) && !SIM_Endorsement::All.empty()) {
+        SIM_Endorsement* offer = SIM_Endorsement::All.front();
+        if (day == 50)
+            offer->Accept();
+        else
+            offer->Reject();
+        ++log.endorsements;
+    }
+    if (day % 7 == 2 || day % 7 == 4 || day % 14 == 6 || day % 30 == 10)
+        return false;
+    const std::vector<SIM_DailyOption*> options = SIM_DailyOption::All;
+    for (SIM_DailyOption* o : options) {
+        if (o->GetType() == SIM_DailyOption::OTHERGIG && o->IsDoable()) {
+            o->Activate(); // the rival gig window, which has the band watched
+            o->GetOtherGig()->GetBand()->SeeLive();
+            ++log.rivalGigs;
+            SIM_GetSim()->EndDay();
+            return true;
+        }
+    }
+    for (SIM_DailyOption* o : options) {
+        if (o->GetType() == SIM_DailyOption::PUBLICITY) {
+            o->Activate(); // carried out; the result window is left
+            ++log.publicity;
+            SIM_GetSim()->EndDay();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
 {
     const float years = ReopenWithShippedValues();
@@ -127,17 +177,24 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
     screens.Clear();
 
     const int days = static_cast<int>(years * static_cast<float>(SIM_Date::DaysPerYear));
+    PromotionLog promotion;
     for (int day = 0; day < days + 1 && !SIM_GetSim()->IsTenYearsUp(); ++day) {
         // Gigs and records do not earn yet: the band is kept solvent for the shopping, the
         // rooms and the upkeep, so nothing is repossessed.
         if (SIM_GetFinances()->GetCash() < 20000.0f)
             SIM_GetFinances()->SetCash(100000.0f);
         VisitShop(day);
-        PlayDay(day);
+        if (!PromotionDay(day, promotion))
+            PlayDay(day);
     }
 
     EXPECT_TRUE(SIM_GetSim()->IsTenYearsUp());
     EXPECT_TRUE(screens.Alerts().empty()) << screens.Alerts().front();
+    EXPECT_GT(promotion.publicity, 0);
+    EXPECT_GT(promotion.rivalGigs, 0);
+    EXPECT_EQ(promotion.endorsements, 2);
+    EXPECT_EQ(SIM_Endorsement::Offered.size(), 2u);
+    EXPECT_NE(SIM_GetBand()->GetSponsoredName(), SIM_GetBand()->GetName());
     EXPECT_FALSE(SIM_Musician::BResignationPending);
     const auto& members = SIM_GetBand()->GetMembers();
     EXPECT_EQ(SIM_Relationship::All.size(), members.size() * (members.size() - 1) / 2);
@@ -181,6 +238,8 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
     EXPECT_EQ(screens.Count("MusicianDeleted"), 5);
     EXPECT_TRUE(SIM_Rehearsal::All.empty());
     EXPECT_TRUE(SIM_RehearsalData::All.empty());
+    EXPECT_TRUE(SIM_OtherGig::All.empty());
+    EXPECT_TRUE(SIM_Endorsement::Offered.empty());
 }
 
 namespace {

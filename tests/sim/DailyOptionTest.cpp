@@ -1,7 +1,6 @@
 // Daily options (ordering, carrying out, once-only types, clearing) and musicians' messages.
 #include "career/SIM_Gig.h"
 #include "career/SIM_OtherGig.h"
-#include "career/SIM_Publicity.h"
 #include "sim/RecordingScreens.h"
 #include "sim/SIM_DailyOption.h"
 #include "sim/SIM_Message.h"
@@ -29,7 +28,6 @@ protected:
     SIM_Gig gig;
     SIM_Gig otherGig;
     SIM_OtherGig rivalGig;
-    SIM_PublicityEvent event;
     RecordingScreens screens;
     RecordingScreens::Scope scope {screens};
 };
@@ -85,7 +83,6 @@ TEST_F(DailyOptionTest, ActivateOpensTheScreenOfItsType)
     const Case cases[] = {
         {SIM_DailyOption::OTHERGIG, &rivalGig, {"OpenOtherGig", "OpenOtherGig"}}, // repeatable
         {SIM_DailyOption::GIG, &gig, {"OpenGig"}},                               // played once
-        {SIM_DailyOption::PUBLICITY, &event, {"ShowPublicity"}},                 // done once
         {SIM_DailyOption::RELAX, {}, {"OpenRelaxChooser", "OpenRelaxChooser"}},  // repeatable
         {Type(7), &gig, {}},                                                     // unknown type
     };
@@ -97,7 +94,7 @@ TEST_F(DailyOptionTest, ActivateOpensTheScreenOfItsType)
         option->Activate();
         EXPECT_EQ(screens.calls, c.afterTwoPicks);
         EXPECT_TRUE(screens.reports.empty());
-        EXPECT_EQ(option->IsDone(), c.type == SIM_DailyOption::GIG || c.type == SIM_DailyOption::PUBLICITY);
+        EXPECT_EQ(option->IsDone(), c.type == SIM_DailyOption::GIG);
     }
 }
 

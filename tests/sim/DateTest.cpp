@@ -122,6 +122,7 @@ TEST_F(SimTest, CalendarKeepsOneEntryPerDateAndText)
 TEST_F(SimTest, CalendarPrunesEntriesOnceTheirDayHasPassed)
 {
     NewGame(2);
+    SIM_GetGlobalVariables()->Set("RS_OTHER_BAND_CHANCE", 0.0f); // no rival gig entries
     SIM_Calendar* cal = SIM_GetCalendar();
     // Dated day 5 of the previous month: a whole-date comparison sees it as past.
     cal->AddEntry(5, 5, 2007, "old", "");

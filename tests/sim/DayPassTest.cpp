@@ -14,6 +14,12 @@ using Calls = std::vector<std::string>;
 namespace {
 const Calls kNormalDay = {"DailyOptionsCleared", "RefreshCalendar", "RebuildDailyOptions",
                           "CheckTimedHints"};
+
+// A game whose days announce no rival gig, so a day makes only the pass's own calls.
+void QuietDays()
+{
+    SIM_GetGlobalVariables()->Set("RS_OTHER_BAND_CHANCE", 0.0f);
+}
 }
 
 TEST_F(SimTest, OpenAndResetDrawTheLoadingScreenAtTheirSteps)
@@ -35,6 +41,7 @@ TEST_F(SimTest, OpenAndResetDrawTheLoadingScreenAtTheirSteps)
 TEST_F(SimTest, NormalDayRunsTheWholePass)
 {
     NewGame(2);
+    QuietDays();
     SIM_GetSim()->EndDay();
     EXPECT_EQ(screens.calls, kNormalDay);
     EXPECT_EQ(SIM_GetSim()->GetTurnCount(), 1);
@@ -48,6 +55,7 @@ TEST_F(SimTest, NormalDayRunsTheWholePass)
 TEST_F(SimTest, RoyaltyDayFallsEverySeventhDayAndRunsTheWholePass)
 {
     NewGame(2);
+    QuietDays();
     EndDays(6);
     screens.Clear();
     SIM_GetSim()->EndDay();
@@ -60,6 +68,7 @@ TEST_F(SimTest, RoyaltyDayFallsEverySeventhDayAndRunsTheWholePass)
 TEST_F(SimTest, YearEndShowsTheReviewWithinThePass)
 {
     NewGame(2);
+    QuietDays();
     EndDays(SIM_Date::DaysPerYear - 1);
     screens.Clear();
     SIM_GetSim()->EndDay();
@@ -94,6 +103,7 @@ TEST_F(SimTest, LastDayStopsAfterTheDateAndNoReviewFollows)
 TEST_F(SimTest, PlayingOnAfterTheVerdictRunsWholeDaysAgain)
 {
     NewGame(0);
+    QuietDays();
     SIM_GetSim()->EndDay();
     EXPECT_TRUE(screens.Has("ActivateEndGame")); // day 4 of month 6, 2007 is past the end
     screens.DeactivateEndGame();
@@ -112,6 +122,7 @@ TEST_F(SimTest, EndDayDuringThePassDoesNotNestASecondPass)
         }
     } reentrant;
     NewGame(2);
+    QuietDays();
     RecordingScreens::Scope inner(reentrant);
     SIM_GetSim()->EndDay();
     EXPECT_EQ(reentrant.calls, kNormalDay);
@@ -127,6 +138,7 @@ TEST_F(SimTest, ANewGameAfterTheEndStartsClean)
     ASSERT_TRUE(SIM_GetSim()->IsTenYearsUp());
     screens.StartNewGame();
     NewGame(1);
+    QuietDays();
     EXPECT_FALSE(SIM_GetSim()->IsTenYearsUp());
     EXPECT_TRUE(SIM_Date::PPresentDay->IsIdentical(3, 6, 2007));
     SIM_GetSim()->EndDay();
