@@ -272,7 +272,7 @@ TEST_F(BandTest, AFullBandPlaysAWholeCareerWithoutAReport)
 
     const int days = static_cast<int>(years * static_cast<float>(SIM_Date::DaysPerYear));
     for (int day = 0; day < days + 1 && !SIM_GetSim()->IsTenYearsUp(); ++day) {
-        // Gigs and records do not earn yet: the band is kept solvent for the shopping, the
+        // A small band earns little: it is kept solvent for the shopping, the studio, the
         // rooms and the upkeep, so nothing is repossessed.
         if (SIM_GetFinances()->GetCash() < 20000.0f)
             SIM_GetFinances()->SetCash(100000.0f);
