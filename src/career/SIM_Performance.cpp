@@ -124,6 +124,10 @@ int SIM_Performance::GetSales(MERCHANDISE_SALES s) const
 
 void SIM_Performance::Play()
 {
+    if (!venue) { // a gig made without a venue was reported when it was made
+        cancelled = true;
+        return;
+    }
     CheckForCancellation();
     // The band may have changed since the reminder: a gig without a band or enough songs
     // cannot be played and is cancelled like a missed one.
@@ -226,16 +230,27 @@ void SIM_Performance::CalculateAspects()
         a = Clamp01(a);
 }
 
-void SIM_Performance::CalculateQuality()
+float SIM_Performance::QualityOf(const float (&aspects)[NUM_ASPECTS], int year, int capacity)
 {
     const float crisis = GV("RS_PERFORMANCE_CRISISLEVEL");
     const float penalty = GV("RS_PERFORMANCE_PENALTY");
     float sum = 0.0f;
     for (float a : aspects)
         sum += a < crisis ? penalty : a;
-    quality = Clamp01(sum / static_cast<float>(NUM_ASPECTS));
-    if (SIM_Date::PPresentDay->GetYear() <= 2010 && venue->GetCapacity() > 1000)
-        quality = Clamp01(quality * 0.9f);
+    float q = Clamp01(sum / static_cast<float>(NUM_ASPECTS));
+    if (year <= 2010 && capacity > 1000)
+        q = Clamp01(q * 0.9f);
+    return q;
+}
+
+float SIM_Performance::Fill(int attendance, int capacity)
+{
+    return capacity > 0 ? Clamp01(static_cast<float>(attendance) / static_cast<float>(capacity)) : 0.0f;
+}
+
+void SIM_Performance::CalculateQuality()
+{
+    quality = QualityOf(aspects, SIM_Date::PPresentDay->GetYear(), venue->GetCapacity());
 }
 
 void SIM_Performance::CalculateAttendence()
@@ -418,7 +433,7 @@ void SIM_Performance::AffectBand()
         band->ApplyToAttribute("band_motivation", effects[MOTIVATION], motivationDegrade, "gig");
     }
 
-    const float fill = Clamp01(static_cast<float>(attendance) / static_cast<float>(std::max(1, venue->GetCapacity())));
+    const float fill = Fill(attendance, venue->GetCapacity());
     auto comments = [](SIM_Commenter::TYPE type, const char* personality) {
         const std::vector<SIM_Musician*> members = Members();
         for (SIM_Musician* m : members) {

@@ -57,6 +57,11 @@ public:
     static float MissChance(const SIM_Musician* member);
     // The members' playing: the mean over the band of motivation and stress (0 with no band).
     static float CalculatePerformance();
+    // The overall quality of these aspects: an aspect below the crisis level counts as the
+    // penalty; big venues (over 1000 seats) cost a tenth up to 2010.
+    static float QualityOf(const float (&aspects)[NUM_ASPECTS], int year, int capacity);
+    // Attendance over capacity, 0..1 (0 for a venue without seats).
+    static float Fill(int attendance, int capacity);
     // Backstage damage for these ticket sales and a drawn 0.05..0.2 fraction: 10 to 300.
     static int DamageFor(float ticketSales, float fraction);
 

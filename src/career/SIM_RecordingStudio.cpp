@@ -140,8 +140,7 @@ float SIM_RecordCompany::OfferChance(const SIM_Performance* performance)
     const float fame = SIM_GetFame()->GetFame();
     if (!performance || !performance->GetVenue() || fame < 40.0f)
         return 0.0f;
-    const float capacity = static_cast<float>(std::max(1, performance->GetVenue()->GetCapacity()));
-    const float fill = std::clamp(static_cast<float>(performance->GetAttendence()) / capacity, 0.0f, 1.0f);
+    const float fill = SIM_Performance::Fill(performance->GetAttendence(), performance->GetVenue()->GetCapacity());
     const float chance = GV("RS_COMPANY_OFFER_BASECHANCE") + GV("RS_DEAL_FAME_MODIFIER") * std::clamp(fame / 500.0f, 0.0f, 1.0f) +
                          GV("RS_DEAL_ATTENDENCE_MODIFIER") * fill + GV("RS_DEAL_QUALITY_MODIFIER") * performance->GetQuality();
     return std::clamp(chance, 0.0f, 1.0f);

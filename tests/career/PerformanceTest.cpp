@@ -207,3 +207,50 @@ TEST_F(PerformanceTest, AGoodGigRaisesFameAndTheNewestAlbumSells)
     EXPECT_NEAR(p->GetEffect(SIM_Performance::STRESS), stress, 1e-4f) << "no stage equipment to carry";
     EXPECT_GT(p->GetEffect(SIM_Performance::MOTIVATION), 0.0f) << "a sold-out show";
 }
+
+TEST_F(PerformanceTest, QualityCountsCrisisAspectsAsAPenaltyAndBigHallsEarlyOn)
+{
+    Set("RS_PERFORMANCE_CRISISLEVEL", 0.15f);
+    Set("RS_PERFORMANCE_PENALTY", -0.1f);
+    struct Case {
+        const char* name;
+        float aspects[SIM_Performance::NUM_ASPECTS];
+        int year, capacity;
+        float quality;
+    } cases[] = {
+        {"all at 0.7", {0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f}, 2011, 5000, 0.7f},
+        {"one in crisis", {0.7f, 0.7f, 0.7f, 0.14f, 0.7f, 0.7f, 0.7f}, 2011, 100, (6 * 0.7f - 0.1f) / 7},
+        {"at the crisis level", {0.7f, 0.7f, 0.7f, 0.15f, 0.7f, 0.7f, 0.7f}, 2011, 100, (6 * 0.7f + 0.15f) / 7},
+        {"all in crisis", {0, 0, 0, 0, 0, 0, 0}, 2011, 100, 0.0f},
+        {"2010, 1001 seats", {0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f}, 2010, 1001, 0.63f},
+        {"2010, 1000 seats", {0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f, 0.7f}, 2010, 1000, 0.7f},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(SIM_Performance::QualityOf(c.aspects, c.year, c.capacity), c.quality, 1e-5f) << c.name;
+
+    struct FillCase {
+        int attendance, capacity;
+        float fill;
+    } fills[] = {{30, 100, 0.3f}, {150, 100, 1.0f}, {10, 0, 0.0f}, {-5, 100, 0.0f}};
+    for (const FillCase& f : fills)
+        EXPECT_FLOAT_EQ(SIM_Performance::Fill(f.attendance, f.capacity), f.fill) << f.attendance << "/" << f.capacity;
+}
+
+TEST_F(PerformanceTest, LowExpectationsRaiseTheMusicalAspectsAndAPoorHouseDisappoints)
+{
+    ReadyToPlay();
+    SetFame(0.0f); // 15 listeners at most before hype: a poor house in 1000 seats
+    UseVenues({"hall,The Hall,LOCAL,0,0.5,2,1000,0,0,5,0.5,1,80,d,hall.jpg,b"});
+    SIM_Performance* p = Play();
+    ASSERT_FALSE(p->IsCancelled());
+    const float raw = SIM_Performance::CalculatePerformance();
+    EXPECT_NEAR(p->GetPerformanceAspect(SIM_Performance::PERFORMANCE), std::min(1.0f, 2.0f * raw), 0.05f);
+    EXPECT_LE(SIM_Performance::Fill(p->GetAttendence(), 1000), SIM_GetGlobalVariables()->Get("RS_GIG_LOWATTENDENCE_THRESHOLD"));
+    const float motivation = p->GetEffect(SIM_Performance::MOTIVATION);
+    float byQuality = 0.0f;
+    if (p->GetQuality() <= SIM_GetGlobalVariables()->Get("RS_GIG_POOR_DEMOTIVATE_THRESHOLD"))
+        byQuality = SIM_GetGlobalVariables()->Get("RS_GIG_POOR_DEMOTIVATE_AMOUNT");
+    else if (p->GetQuality() >= SIM_GetGlobalVariables()->Get("RS_GIG_GOOD_MOTIVATE_THRESHOLD"))
+        byQuality = SIM_GetGlobalVariables()->Get("RS_GIG_GOOD_MOTIVATE_AMOUNT");
+    EXPECT_NEAR(motivation, byQuality + SIM_GetGlobalVariables()->Get("RS_GIG_LOWATTENDENCE_DEMOTIVATE_AMOUNT"), 1e-5f);
+}

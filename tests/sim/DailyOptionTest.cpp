@@ -100,8 +100,9 @@ TEST_F(DailyOptionTest, ActivateOpensTheScreenOfItsType)
         option->Activate();
         EXPECT_EQ(screens.calls, c.afterTwoPicks);
         // With no game loaded the gig's band check warns about the missing band table.
-        if (c.type != SIM_DailyOption::GIG)
+        if (c.type != SIM_DailyOption::GIG) {
             EXPECT_TRUE(screens.reports.empty()) << screens.reports.front();
+        }
         EXPECT_EQ(option->IsDone(), c.type == SIM_DailyOption::GIG || c.type == SIM_DailyOption::PUBLICITY);
     }
 }
