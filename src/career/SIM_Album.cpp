@@ -21,7 +21,25 @@ float GV(const char* key)
 {
     return SIM_GetGlobalVariables()->Get(key);
 }
+
+// A song may be deleted before its album (a new game frees the songs first): only songs
+// still alive are touched.
+bool Alive(const SIM_Song* song)
+{
+    for (const std::vector<SIM_Song*>* list : {&SIM_Song::All, &SIM_Song::Retired})
+        if (std::find(list->begin(), list->end(), song) != list->end())
+            return true;
+    return false;
+}
 } // namespace
+
+void SIM_Album::UnlinkTracks()
+{
+    for (SIM_Song* song : tracks)
+        if (Alive(song) && song->GetAlbum() == this)
+            song->SetAlbum(nullptr);
+    tracks.clear();
+}
 
 SIM_Album::SIM_Album() : albumId(SIM_SLIDBase::CreateSLID())
 {
@@ -31,9 +49,7 @@ SIM_Album::SIM_Album() : albumId(SIM_SLIDBase::CreateSLID())
 SIM_Album::~SIM_Album()
 {
     All.erase(std::remove(All.begin(), All.end(), this), All.end());
-    for (SIM_Song* song : tracks)
-        if (song->GetAlbum() == this)
-            song->SetAlbum(nullptr);
+    UnlinkTracks();
 }
 
 SIM_Album* SIM_Album::Create()
@@ -106,6 +122,7 @@ bool SIM_Album::IsValid() const
 
 void SIM_Album::CalcSongQuality()
 {
+    tracks.erase(std::remove_if(tracks.begin(), tracks.end(), [](SIM_Song* s) { return !Alive(s); }), tracks.end());
     float sum = 0.0f;
     for (const SIM_Song* song : tracks)
         sum += song->GetQuality();
@@ -164,10 +181,7 @@ void SIM_Album::Cancel()
 {
     if (mode != 0)
         return;
-    for (SIM_Song* song : tracks)
-        if (song->GetAlbum() == this)
-            song->SetAlbum(nullptr);
-    tracks.clear();
+    UnlinkTracks();
     delete this;
 }
 

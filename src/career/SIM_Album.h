@@ -72,11 +72,15 @@ public:
     const std::string& GetCoverTexture() const { return coverTexture; }
     int GetDaysInStudio() const { return daysInStudio; }
     int GetAlbumID() const { return albumId; }
+    // The tracks as added; a song deleted since may still be listed until the next change.
     const std::vector<SIM_Song*>& GetTracks() const { return tracks; }
 
     static std::vector<SIM_Album*> All;
 
 private:
+    // Frees every live track from this album and empties the list.
+    void UnlinkTracks();
+
     std::vector<SIM_Song*> tracks;
     int mode = 0;
     std::string title;

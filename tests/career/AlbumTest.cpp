@@ -71,6 +71,18 @@ TEST_F(AlbumTest, TracksMakeAValidAlbumAndCancellingFreesThem)
     EXPECT_FLOAT_EQ(album->GetSongQuality(), 0.0f) << "no tracks: no division by zero";
 }
 
+TEST_F(AlbumTest, AnAlbumOutlivesItsDeletedSongs)
+{
+    SIM_Album* album = AlbumOf(3, 0.5f);
+    SIM_Song* kept = album->GetTracks()[0];
+    delete album->GetTracks()[1];
+    album->RemoveTrack(album->GetTracks()[2]);
+    EXPECT_EQ(album->GetTracks(), std::vector<SIM_Song*> {kept}) << "the deleted song is gone from the list";
+    AlbumOf(8, 0.5f)->Release();
+    SIM_GetSim()->Reset(); // the songs are freed before the albums
+    EXPECT_TRUE(SIM_Album::All.empty());
+}
+
 TEST_F(AlbumTest, StudioTimeAndTheMixStayUnderTheTracksCeiling)
 {
     Set("RS_SONGQUALITY_ALBUM_MULTIPLIER", 0.5f);
