@@ -8,8 +8,10 @@
 #include "career/SIM_Performance.h"
 #include "sim/SIM_DailyOption.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Personality.h"
 #include "sim/SIM_Statistics.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -253,4 +255,33 @@ TEST_F(PerformanceTest, LowExpectationsRaiseTheMusicalAspectsAndAPoorHouseDisapp
     else if (p->GetQuality() >= SIM_GetGlobalVariables()->Get("RS_GIG_GOOD_MOTIVATE_THRESHOLD"))
         byQuality = SIM_GetGlobalVariables()->Get("RS_GIG_GOOD_MOTIVATE_AMOUNT");
     EXPECT_NEAR(motivation, byQuality + SIM_GetGlobalVariables()->Get("RS_GIG_LOWATTENDENCE_DEMOTIVATE_AMOUNT"), 1e-5f);
+}
+
+TEST_F(PerformanceTest, ADestructiveGuitaristSmashesHisBestGuitarAndNothingBackstage)
+{
+    ReadyToPlay();
+    SIM_Musician* guitarist = SIM_GetBand()->GetFirstMember(INSTRUMENT_GUITAR);
+    ASSERT_NE(guitarist, nullptr);
+    guitarist->AddPersonality(SIM_Personality::GetByName("destructive"));
+    for (const char* name : {"starter guitar", "signature guitar"})
+        SIM_Asset::GetByName(name)->Purchase(false);
+    ASSERT_TRUE(guitarist->HasMultipleInstruments());
+    SIM_Asset* best = guitarist->GetBestInstrument();
+    ASSERT_NE(best, nullptr);
+    Set("RS_DESTROY_INSTRUMENT_CHANCE", 1.0f);
+    Set("RS_DESTROY_BACKSTAGE_CHANCE", 1.0f);
+    Set("RS_DESTRUCTION_STAGESHOW_BOOST", 0.25f);
+    for (SIM_Musician* m : SIM_GetBand()->GetMembers()) {
+        m->GetStress()->SetValue(0.0f);
+        SetMotivation(m, 0.4f);
+    }
+    screens.Clear();
+    SIM_Performance* p = Play();
+    ASSERT_FALSE(p->IsCancelled());
+    EXPECT_FALSE(best->IsOwned());
+    const auto& kept = guitarist->GetPossesions();
+    EXPECT_EQ(std::find(kept.begin(), kept.end(), best), kept.end());
+    EXPECT_EQ(p->GetDamage(), 0) << "a member who smashed his guitar does no backstage damage";
+    EXPECT_EQ(screens.Count("PlaySound data/sounds/smash_guitar.ogg"), 1);
+    EXPECT_GE(p->GetPerformanceAspect(SIM_Performance::STAGE_SHOW), 0.25f);
 }
