@@ -285,3 +285,14 @@ TEST_F(PerformanceTest, ADestructiveGuitaristSmashesHisBestGuitarAndNothingBacks
     EXPECT_EQ(screens.Count("PlaySound data/sounds/smash_guitar.ogg"), 1);
     EXPECT_GE(p->GetPerformanceAspect(SIM_Performance::STAGE_SHOW), 0.25f);
 }
+
+TEST_F(PerformanceTest, AMissingMerchandiseRowIsSkippedWithOneReport)
+{
+    ReadyToPlay();
+    delete SIM_Asset::GetByName("posters(100)");
+    ASSERT_FALSE(Play()->IsCancelled());
+    Venue("hall")->SetBoredom(0.0f);
+    ASSERT_FALSE(Play()->IsCancelled());
+    EXPECT_EQ(screens.reports.size(), 1u);
+    EXPECT_EQ(Reports("posters(100)"), 1);
+}
