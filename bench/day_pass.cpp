@@ -1,10 +1,15 @@
 // The end-of-day pass over a new game, and opening the simulation with the shipped data.
+#include "career/SIM_Album.h"
+#include "career/SIM_CharityGigManager.h"
+#include "career/SIM_Gig.h"
 #include "career/SIM_Rehearsal.h"
 #include "career/SIM_RehearsalVenue.h"
 #include "career/SIM_Song.h"
+#include "career/SIM_Venue.h"
 #include "port/Paths.h"
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Band.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_Musician.h"
 #include "sim/SIM_Personality.h"
 #include "sim/SIM_Relationship.h"
@@ -66,6 +71,36 @@ void BM_DayPass(benchmark::State& state)
     SIM_GetGlobalVariables()->Load();
 }
 BENCHMARK(BM_DayPass);
+
+// Year ten of a career: 120 songs, six released albums with years of weekly sales each,
+// a gig booked far ahead and a charity offer every day.
+void BM_DayPassYearTen(benchmark::State& state)
+{
+    StartBusyGame();
+    while (SIM_Song::All.size() < 120)
+        SIM_Song::CreateNew(0.5f)->SetName("Song " + std::to_string(SIM_Song::All.size()));
+    for (int a = 0; a < 6; ++a) {
+        SIM_Album* album = SIM_Album::Create();
+        for (int t = 0; t < 10; ++t)
+            album->AddTrack(SIM_Song::All[static_cast<size_t>(a * 10 + t)]);
+        album->SetProductionQuality(0.6f);
+        album->Release();
+        album->SetWeeksSinceRelease(60 * (6 - a));
+    }
+    if (!SIM_Venue::All.empty()) {
+        auto* gig = new SIM_Gig(SIM_Venue::All.front(), SIM_Gig::NORMAL);
+        gig->Book();
+        SIM_Date far(0, 0, SIM_Date::PPresentDay->GetYear() + 1000);
+        gig->GetDate().Set(&far);
+    }
+    SIM_GetGlobalVariables()->Set("RS_CHARITY_GIG_CHANCE", 1.0f);
+    for (int day = 0; day < 7; ++day) // a week round, so the weekly sales are in the average
+        SIM_GetSim()->Process();
+    for (auto _ : state)
+        SIM_GetSim()->Process();
+    SIM_GetGlobalVariables()->Load();
+}
+BENCHMARK(BM_DayPassYearTen)->Unit(benchmark::kMicrosecond);
 
 // A rehearsal day of six members over 40 songs (the list of rehearsals is emptied as it
 // goes, as a new game would).

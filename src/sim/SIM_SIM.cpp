@@ -110,6 +110,8 @@ void SIM_SIM::Reset()
     SIM_Message::ClearMessages();
 
     SIM_Gig::Reset();
+    SIM_GetCharityGigManager()->PurgeUnbookedGigs();
+    SIM_GetRecordCompany()->Reset();
     SIM_GetPractice()->Clear();
 
     SIM_GetBand()->ClearMembers();
@@ -177,6 +179,8 @@ void SIM_SIM::Close()
     SIM_SongElement::Close();
     SIM_Personality::Close();
     SIM_Performance::Close();
+    SIM_Gig::Reset();
+    SIM_Album::Close();
     SIM_Venue::Close();
     SIM_RehearsalVenue::Close();
     SIM_Asset::Close();
