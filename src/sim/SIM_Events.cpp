@@ -62,14 +62,8 @@ void SIM_Events::Reset()
         f = false;
 }
 
-bool SIM_Events::HasFired(EVENTID id) const
+void SIM_Events::SetFired(int id, bool isFired)
 {
-    return InRange(id) && fired[id];
-}
-
-void SIM_Events::SetFired(EVENTID id, bool isFired)
-{
-    GAssert(InRange(id), __FILE__, __LINE__);
     if (InRange(id))
         fired[id] = isFired;
 }
