@@ -17,9 +17,9 @@
 #include <vector>
 
 namespace {
-// Reads the play balancer.
-// Minimal: replaced when this class's rules are built (the play balancer's judgement and
-// net worth are read here once the balancer has them).
+// Reads the play balancer: GAM_GetBalancer()->GetStatus() and GAM_PlayBalancer::GetNetWorth().
+// Minimal: replaced when this class's rules are built; until the balancer judges, nobody is
+// stuck and nothing is worth anything.
 class PlayBalancerReader : public SIM_EventsBalance {
 public:
     int GetStatus() override { return 0; }

@@ -295,3 +295,23 @@ TEST_F(SimTest, TheFirstHookOfANameAnswersIt)
     EXPECT_EQ(screens.calls, (std::vector<std::string> {"OpenPractice"}));
     EXPECT_EQ(screens.reports, (std::vector<std::string> {"GWarning Hook not found: broken"}));
 }
+
+// What the player sees at the end of such a day, in order: the day's options, then the new
+// career stage, then the lucky break, and the timed hints last.
+TEST_F(EventsTest, APromotionAndALuckyBreakComeAfterTheDailyOptionsAndBeforeTheHints)
+{
+    SIM_GetGlobalVariables()->Set("RS_OTHER_BAND_CHANCE", 0.0f);
+    EndDays(10);
+    for (INSTRUMENT i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR})
+        Hire(i);
+    Events()->SetFired(SIM_Events::GIVEN_INSTRUMENT, true); // only the relative is left
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    std::vector<std::string> seen;
+    for (const std::string& c : screens.calls)
+        if (c == "RebuildDailyOptions" || c == "ShowCareerStage" || c.rfind("ShowCaption", 0) == 0
+            || c == "CheckTimedHints")
+            seen.push_back(c.rfind("ShowCaption", 0) == 0 ? "ShowCaption" : c);
+    EXPECT_EQ(seen, (std::vector<std::string> {"RebuildDailyOptions", "ShowCareerStage", "ShowCaption",
+                                               "CheckTimedHints"}));
+}
