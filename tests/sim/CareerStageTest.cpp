@@ -127,6 +127,8 @@ TEST_F(CareerStageTest, EachStageShowsItsOwnTitleAndText)
         SIM_GetGameMode()->SetCurrentMode(stage);
         EXPECT_EQ(SIM_GetGameMode()->GetTitle(), GTranslation::GetString(SIM_GameMode::TitleKey(stage)));
         EXPECT_EQ(SIM_GetGameMode()->GetDescription(), GTranslation::GetString(SIM_GameMode::TextKey(stage)));
+        EXPECT_NE(SIM_GetGameMode()->GetTitle(), SIM_GameMode::TitleKey(stage)) << "shipped";
+        EXPECT_NE(SIM_GetGameMode()->GetDescription(), SIM_GameMode::TextKey(stage)) << "shipped";
         keys.insert(SIM_GameMode::TitleKey(stage));
         keys.insert(SIM_GameMode::TextKey(stage));
     }
