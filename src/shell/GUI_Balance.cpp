@@ -7,7 +7,7 @@
 namespace {
 const uint32_t kBlack = 0xFF000000u;
 const uint32_t kWhite = 0xFFFFFFFFu;
-const uint32_t kRed = 0xFFFF0000u;
+const uint32_t kRed = 0xFF0000FFu; // the renderer keeps red in the low byte
 const int kInset = 50;
 const size_t kWindow = GAM_PlayBalancer::kWindow;
 
