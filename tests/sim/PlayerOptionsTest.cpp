@@ -1,6 +1,6 @@
 // The player's options file: the first run, the round trip, values out of range, and
 // files the game cannot read whole.
-#include "sim/RecordingScreens.h"
+#include "sim/SimFixture.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "support/TestSupport.h"
 
@@ -210,4 +210,24 @@ TEST_F(PlayerOptionsTest, AFileThatCannotBeWrittenOnlyWarnsAndKeepsTheOptions)
     EXPECT_EQ(screens.reports, (std::vector<std::string> {"GWarning Failed to save variables"}));
     EXPECT_FLOAT_EQ(options.Get(O::OPTION_MUSICVOLUME), 0.4f);
     EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
+}
+
+TEST_F(SimTest, TheSimulationReadsTheOptionsWhenItOpensAndWritesThemWhenItCloses)
+{
+    SIM_GetSim()->Close(); // a fresh start in this sandbox
+    const std::string path = config.Str() + "/zelvaamplivance/player_options.txt";
+    std::filesystem::remove(path);
+    SIM_GetSim()->Open();
+    ASSERT_TRUE(std::filesystem::exists(path));
+    SIM_PlayerOptions* options = SIM_GetPlayerOptions();
+    EXPECT_TRUE(options->GetToggle(O::TOGGLE_AUTOSAVE));
+
+    options->Set(O::OPTION_MUSICVOLUME, 0.25f);
+    SIM_GetSim()->Close();
+    EXPECT_NE(ReadWholeFile(path).find("MUSICVOLUME = 0.25\n"), std::string::npos);
+    options->Set(O::OPTION_MUSICVOLUME, 0.9f);
+    SIM_GetSim()->Open();
+    EXPECT_FLOAT_EQ(options->Get(O::OPTION_MUSICVOLUME), 0.25f);
+    EXPECT_TRUE(screens.Has("SetMouseSpeed 0.5"));
+    EXPECT_TRUE(screens.Alerts().empty());
 }
