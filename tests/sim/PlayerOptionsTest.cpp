@@ -210,6 +210,11 @@ TEST_F(PlayerOptionsTest, AFileThatCannotBeWrittenOnlyWarnsAndKeepsTheOptions)
     EXPECT_EQ(screens.reports, (std::vector<std::string> {"GWarning Failed to save variables"}));
     EXPECT_FLOAT_EQ(options.Get(O::OPTION_MUSICVOLUME), 0.4f);
     EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
+
+    // Nor can it be read: the defaults, with one more line.
+    options.Load();
+    ExpectFirstRunSettings(options);
+    EXPECT_EQ(Warnings(), 2);
 }
 
 TEST_F(SimTest, TheSimulationReadsTheOptionsWhenItOpensAndWritesThemWhenItCloses)
