@@ -9,6 +9,7 @@
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Indicator.h"
 #include "shell/GUI_MindState.h"
+#include "shell/GUI_Tooltip.h"
 #include "shell/GUI_WindowManager.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GameConfig.h"
@@ -240,4 +241,24 @@ TEST_F(PanelTest, DisplayRestartKeepsTheBackdropAndTheAvatar)
     EXPECT_FLOAT_EQ(GUI_GetAvatar()->GetFrame().GetCenterY(), 640.0f);
     GetGame()->ToggleFullscreen();
     Step(2);
+}
+
+TEST_F(PanelTest, HoveringAnIndicatorShowsThePercentAndClickingPlaysTheClick)
+{
+    SIM_Attribute* vocals = SIM_GetRiza()->GetAttribute("attrib_vocals");
+    vocals->SetBaseValue(0.456f);
+    vocals->CalculateValue();
+    GUI_Indicator* indicator = GUI_GetMindState()->GetIndicator("attrib_vocals");
+    ASSERT_NE(indicator, nullptr);
+    Hover(indicator->GetCenterX(), indicator->GetCenterY(), 40);
+    EXPECT_EQ(indicator->GetTooltip()->GetText(), "(46%)");
+    EXPECT_GT(indicator->GetTooltip()->GetLevel(), 0.0f);
+    SaveArtifact(CaptureFrame(), "in_game_indicator_tip.png");
+
+    const int clicks = audio.Count("data/sounds/click.ogg");
+    Click(indicator->GetCenterX(), indicator->GetCenterY());
+    EXPECT_EQ(audio.Count("data/sounds/click.ogg"), clicks + 1);
+    // The panel's empty part takes no click.
+    Click(940.0f, 500.0f);
+    EXPECT_EQ(audio.Count("data/sounds/click.ogg"), clicks + 1);
 }
