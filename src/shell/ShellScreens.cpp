@@ -3,6 +3,8 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "shell/GUI_Avatar.h"
+#include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Message.h"
 #include "shell/GUI_Sounds.h"
@@ -72,6 +74,14 @@ void ShellScreens::SetGameInProgress(bool inProgress) { GetGame()->SetGameInProg
 bool ShellScreens::GetGameInProgress() { return GetGame()->GetGameInProgress(); }
 
 void ShellScreens::SetMouseSpeed(float speed) { GetInput()->SetMouseSpeed(speed); }
+
+std::string ShellScreens::GetAvatarTexture() { return GUI_GetAvatar()->GetTexture(); }
+
+void ShellScreens::SetAvatarTexture(const std::string& texture) { GUI_GetAvatar()->SetInstalledTexture(texture); }
+
+std::string ShellScreens::GetCurrentSkin() { return GUI_GetBackdrop()->GetCurrentSkin(); }
+
+void ShellScreens::SetCurrentSkin(const std::string& skin) { GUI_GetBackdrop()->SetCurrentSkin(skin); }
 
 void ShellScreens::PlaySound(const std::string& path) { GUI_GetSounds()->PlaySound(path.c_str(), false); }
 
