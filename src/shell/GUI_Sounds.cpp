@@ -4,6 +4,7 @@
 #include "engine/GRandom.h"
 #include "port/Paths.h"
 #include "port/sdl/AudioMixer.h"
+#include "sim/SIM_PlayerOptions.h"
 
 namespace {
 
@@ -15,9 +16,16 @@ const char* const kVerse2Music = "data/sounds/music/verse2.ogg";
 // In INSTRUMENT order: keyboard, drums, bass, guitar, saxophone, vocals.
 const char* const kPackNames[6] = {"keyboard", "drums", "bass", "guitar", "saxophone", "vocals"};
 
-// Minimal: replaced when this class's rules are built. To read the player's options
-// (option 0 master volume, option 1 music volume, toggle 0 music on) once they exist.
-GUI_Sounds::Settings DefaultSettings() { return {}; }
+// The player's options: the master and music volumes and the music switch.
+GUI_Sounds::Settings DefaultSettings()
+{
+    const SIM_PlayerOptions* options = SIM_GetPlayerOptions();
+    GUI_Sounds::Settings settings;
+    settings.masterVolume = options->Get(SIM_PlayerOptions::OPTION_MASTERVOLUME);
+    settings.musicVolume = options->Get(SIM_PlayerOptions::OPTION_MUSICVOLUME);
+    settings.musicOn = options->GetToggle(SIM_PlayerOptions::TOGGLE_MUSIC);
+    return settings;
+}
 
 } // namespace
 

@@ -2,8 +2,8 @@
 // The game's one sound object: effects played by file name from a cache of loaded sounds,
 // background music streamed through a title track and two alternating verse tracks, a
 // one-off track that pauses the music while it plays, random instrument samples for the
-// auditions, and a master and a music volume with a music switch read from a settings
-// source (see SetSettingsSource). Everything audible goes through an AudioBackend: the
+// auditions, and a master and a music volume with a music switch read from the player's
+// options (see SetSettingsSource). Everything audible goes through an AudioBackend: the
 // SDL2_mixer one by default, a recording one in tests.
 #include "engine/GFileList.h"
 #include "port/AudioBackend.h"
@@ -75,8 +75,7 @@ public:
     void SetBackend(AudioBackend* backend);
     AudioBackend* GetBackend();
     // Where the volumes and the music switch are read; nullptr restores the default
-    // source. The default answers full volumes with the music on: the player's options
-    // hold no volumes yet, and reading them is wired once they do.
+    // source, the player's options (master volume, music volume, music switch).
     void SetSettingsSource(SettingsSource source);
 
     AudioChannel GetMusicChannel() const { return musicChannel_; }

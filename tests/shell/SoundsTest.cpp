@@ -1,6 +1,7 @@
 // The sound system over the recording backend: the cache, the music cycle, muting and
 // overriding, volumes, and what happens when files are missing.
 #include "shell/GUI_Sounds.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "support/LogCapture.h"
 #include "support/RecordingAudio.h"
 #include "support/TestSupport.h"
@@ -135,6 +136,33 @@ TEST_F(SoundsTest, MusicSwitchedOffPlaysNothingUntilStarted)
     EXPECT_FALSE(sounds->GetMusicChannel());
     sounds->Process();
     EXPECT_EQ(audio.createdStreams.size(), 1u);
+}
+
+TEST_F(SoundsTest, TheVolumesAndTheMusicSwitchComeFromThePlayersOptions)
+{
+    SIM_PlayerOptions* options = SIM_GetPlayerOptions();
+    const float masterWas = options->Get(SIM_PlayerOptions::OPTION_MASTERVOLUME);
+    const float musicWas = options->Get(SIM_PlayerOptions::OPTION_MUSICVOLUME);
+    const bool switchWas = options->GetToggle(SIM_PlayerOptions::TOGGLE_MUSIC);
+    sounds->SetSettingsSource(nullptr);
+
+    options->Set(SIM_PlayerOptions::OPTION_MASTERVOLUME, 0.5f);
+    options->Set(SIM_PlayerOptions::OPTION_MUSICVOLUME, 0.6f);
+    options->SetToggle(SIM_PlayerOptions::TOGGLE_MUSIC, false);
+    sounds->Initialise();
+    EXPECT_FLOAT_EQ(audio.master, 0.5f);
+    EXPECT_TRUE(audio.createdStreams.empty()); // switched off: no music
+
+    options->SetToggle(SIM_PlayerOptions::TOGGLE_MUSIC, true);
+    sounds->StartMusic();
+    EXPECT_FLOAT_EQ(audio.EffectiveVolume(sounds->GetMusicChannel()), 0.3f);
+    options->Set(SIM_PlayerOptions::OPTION_MUSICVOLUME, 0.2f);
+    sounds->RefreshMusicVolume();
+    EXPECT_FLOAT_EQ(audio.EffectiveVolume(sounds->GetMusicChannel()), 0.1f);
+
+    options->Set(SIM_PlayerOptions::OPTION_MASTERVOLUME, masterWas);
+    options->Set(SIM_PlayerOptions::OPTION_MUSICVOLUME, musicWas);
+    options->SetToggle(SIM_PlayerOptions::TOGGLE_MUSIC, switchWas);
 }
 
 TEST_F(SoundsTest, AMutedTrackDoesNotAdvanceAndResumesWhereItStopped)
