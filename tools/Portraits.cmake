@@ -42,3 +42,54 @@ endforeach()
 
 add_custom_target(game_portraits ALL DEPENDS ${portrait_outputs})
 add_dependencies(game_data game_portraits)
+
+# The player's avatars: every line of art/avatars.txt is drawn like a portrait and the moods
+# its last column names are rendered to
+#   data/bitmaps/avatars/<name>/<name>_<mood>.jpg   (256 x 256)
+# The avatar chooser lists those folders; each picture is one variant.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ART_DIR}/avatars.txt)
+set(avatar_outputs)
+amp_read_list(${ART_DIR}/avatars.txt avatars)
+foreach(entry IN LISTS avatars)
+  string(REPLACE "|" ";" f "${entry}")
+  list(LENGTH f n)
+  if(NOT n EQUAL 8)
+    message(FATAL_ERROR "art/avatars.txt: expected 8 fields in '${entry}'")
+  endif()
+  list(GET f 0 name)
+  list(GET f 7 moods)
+  string(SUBSTRING ${name} 0 1 initial)
+  if(NOT initial STREQUAL "m" AND NOT initial STREQUAL "f")
+    message(FATAL_ERROR "art/avatars.txt: ${name} must begin with m or f")
+  endif()
+  set(svg_dir ${ART_WORK}/avatars/${name})
+  set(out_dir ${GAME_DATA}/bitmaps/avatars/${name})
+  set(svgs)
+  foreach(mood IN LISTS portrait_moods)
+    list(APPEND svgs ${svg_dir}/${name}${mood}.svg)
+  endforeach()
+  add_custom_command(OUTPUT ${svgs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${svg_dir}
+    COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_portraitgen> ${ART_DIR}/avatars.txt ${name} ${svg_dir}
+    DEPENDS amp_portraitgen ${ART_DIR}/avatars.txt
+    COMMENT "Drawing the avatar ${name}" VERBATIM)
+  string(REPLACE "," ";" moods "${moods}")
+  foreach(mood IN LISTS moods)
+    if(NOT "_${mood}" IN_LIST portrait_moods)
+      message(FATAL_ERROR "art/avatars.txt: unknown mood ${mood} of ${name}")
+    endif()
+    set(svg ${svg_dir}/${name}_${mood}.svg)
+    set(png ${svg_dir}/${name}_${mood}.png)
+    set(jpg ${out_dir}/${name}_${mood}.jpg)
+    add_custom_command(OUTPUT ${jpg}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+      COMMAND ${RSVG_CONVERT} -w 256 -h 256 -f png -o ${png} ${svg}
+      COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_imgconv> ${png} ${jpg}
+      DEPENDS ${svg} amp_imgconv
+      COMMENT "Rendering the avatar ${name}_${mood}.jpg" VERBATIM)
+    list(APPEND avatar_outputs ${jpg})
+  endforeach()
+endforeach()
+
+add_custom_target(game_avatars ALL DEPENDS ${avatar_outputs})
+add_dependencies(game_data game_avatars)

@@ -26,16 +26,11 @@ struct StageText {
 
 StageText CurrentStageText()
 {
-    static const char* const keys[4][2] = {
-        {"GAMEMODE_DREAMER", "GAMEMODE_DREAMER_TEXT"},
-        {"GAMEMODE_AMATEUR", "GAMEMODE_AMATEUR_TEXT"},
-        {"GAMEMODE_GIGGING", "GAMEMODE_GIGGING_TEXT"},
-        {"GAMEMODE_SIGNED", "GAMEMODE_SIGNED_TEXT"},
-    };
+    const SIM_GameMode* career = SIM_GetGameMode();
     StageText text;
-    text.stage = 0;
-    text.title = GTranslation::GetString(keys[0][0]);
-    text.description = GTranslation::GetString(keys[0][1]);
+    text.stage = career->GetCurrentMode();
+    text.title = career->GetTitle();
+    text.description = career->GetDescription();
     return text;
 }
 
@@ -148,7 +143,7 @@ void GUI_GameMode::Close(intptr_t)
     GUI_GetWindowManager()->RemoveFullscreen(screen);
     GUI_GetGUI()->RemoveInputHandler(screen);
     GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_IN);
-    if (screen->stage_ == 0)
+    if (SIM_GetGameMode()->GetCurrentMode() == SIM_GameMode::DREAMER)
         GUI_HintHelp::Launch("introduction");
 }
 

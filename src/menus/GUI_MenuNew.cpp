@@ -5,6 +5,7 @@
 #include "engine/gfx/GDIText.h"
 #include "menus/GUI_GameMode.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Fonts.h"
@@ -18,16 +19,6 @@
 #include "sim/SIM_Screens.h"
 
 namespace {
-
-// The skins and looks the menu offers, as the backdrop and the avatar keep them.
-struct Looks {
-    static std::string Look() { return "m_avatar01"; }
-    static std::string SkinTexture() { return ""; }
-    static bool IsFirstSkin() { return true; }
-    static bool IsLastSkin() { return true; }
-    static void NextSkin() {}
-    static void PreviousSkin() {}
-};
 
 bool ShiftHeld() { return GetInput()->KeyDown(kKeyShift) || GetInput()->KeyDown(kKeyRightShift); }
 
@@ -48,7 +39,8 @@ GUI_NameField::Rules GUI_MenuNew::NameRules()
     return rules;
 }
 
-GUI_MenuNew::GUI_MenuNew() : playerName_(NameRules()), bandName_(NameRules())
+GUI_MenuNew::GUI_MenuNew()
+    : playerName_(NameRules()), bandName_(NameRules()), chooser_(std::make_unique<GUI_AvatarChooser>())
 {
     background_.SetTexture("leather.jpg");
     caption_ = GTranslation::GetString("USER_INTERFACE");
@@ -83,7 +75,9 @@ GUI_MenuNew::GUI_MenuNew() : playerName_(NameRules()), bandName_(NameRules())
     PlaceFields();
 }
 
-std::string GUI_MenuNew::CurrentLook() const { return Looks::Look(); }
+GUI_MenuNew::~GUI_MenuNew() = default;
+
+std::string GUI_MenuNew::CurrentLook() const { return GUI_AvatarChooser::GetCurrentVariant(); }
 
 void GUI_MenuNew::FillRandomName()
 {
@@ -98,12 +92,13 @@ void GUI_MenuNew::Activate()
 {
     GUI_MenuBase::Activate();
     GUI_HintHelp::Launch("new game screen");
+    GUI_GetBackdrop()->Initialise();
     ShowSkin();
 }
 
 void GUI_MenuNew::ShowSkin()
 {
-    const std::string skin = Looks::SkinTexture();
+    const std::string& skin = GUI_GetBackdrop()->GetCurrentTexture(SKIN_BACKDROP);
     if (!skin.empty())
         preview_.SetTexture(skin);
 }
@@ -141,14 +136,15 @@ void GUI_MenuNew::Draw()
     D3DEngine* d3d = GetD3DEngine();
     start_->SetEnabled(CanStart());
     d3d->FillScreen(background_);
+    chooser_->Draw();
     PlaceFields();
     d3d->FillRect(playerField_, 0xFF000000u);
     d3d->FillRect(bandField_, 0xFF000000u);
     if (!preview_.GetTextureName().empty())
         preview_.Draw();
     d3d->FrameRect(preview_, 0xFFFFFFFFu);
-    prevSkin_->SetEnabled(!Looks::IsFirstSkin());
-    nextSkin_->SetEnabled(!Looks::IsLastSkin());
+    prevSkin_->SetEnabled(!GUI_GetBackdrop()->IsFirstSkin());
+    nextSkin_->SetEnabled(!GUI_GetBackdrop()->IsLastSkin());
     DrawButtons();
     const float a = w / 2.0f - 128.0f;
     GDIText::AddChunk(a - 200.0f, 30.0f, GTranslation::GetString("MENU_CHOOSE_AVATAR"), kBoldFontName, 24, 656.0f,
@@ -181,6 +177,8 @@ void GUI_MenuNew::CheckClick()
         return;
     }
     const float x = GetInput()->MouseX(), y = GetInput()->MouseY();
+    if (chooser_->CheckClick(x, y))
+        return;
     auto inside = [x, y](const tagRECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
     if (inside(playerField_)) {
         active_ = FIELD_PLAYER;
@@ -212,9 +210,9 @@ void GUI_MenuNew::HandleKey(unsigned int key)
     field->HandleKey(key, ShiftHeld());
 }
 
-void GUI_MenuNew::MouseWheelUp() {}
+void GUI_MenuNew::MouseWheelUp() { GUI_AvatarChooser::PrevVariant(0); }
 
-void GUI_MenuNew::MouseWheelDown() {}
+void GUI_MenuNew::MouseWheelDown() { GUI_AvatarChooser::NextVariant(0); }
 
 void GUI_MenuNew::Start(intptr_t)
 {
@@ -227,7 +225,7 @@ void GUI_MenuNew::Start(intptr_t)
     config->SetAvatarTexture(look);
     config->SetAvatarName(menu->playerName_.GetName());
     config->SetBandName(menu->bandName_.GetName());
-    SIM_GetScreens()->SetAvatarTexture(look);
+    GUI_GetAvatar()->SetTexture(look);
     GetGame()->StartNewGame();
     Game::SwitchMode(Game::MODE_GUI);
     GUI_GetGameMode()->Initialise();
@@ -241,12 +239,12 @@ void GUI_MenuNew::RandomBandName(intptr_t) { GUI_GetMenuNewGame()->FillRandomBan
 
 void GUI_MenuNew::NextSkin(intptr_t)
 {
-    Looks::NextSkin();
+    GUI_GetBackdrop()->NextSkin();
     GUI_GetMenuNewGame()->ShowSkin();
 }
 
 void GUI_MenuNew::PrevSkin(intptr_t)
 {
-    Looks::PreviousSkin();
+    GUI_GetBackdrop()->PreviousSkin();
     GUI_GetMenuNewGame()->ShowSkin();
 }

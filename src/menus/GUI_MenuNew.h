@@ -9,8 +9,10 @@
 #include "shell/GUI_NameField.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+class GUI_AvatarChooser;
 class GUI_ButtonText;
 class GUI_IconButton;
 
@@ -20,6 +22,7 @@ public:
     static constexpr size_t kNameCapacity = 62;
 
     GUI_MenuNew();
+    ~GUI_MenuNew() override;
     void Draw() override;
     void HandleKey(unsigned int key) override;
     void CheckClick() override;
@@ -47,6 +50,7 @@ public:
     GUI_IconButton* GetNextSkinButton() const { return nextSkin_; }
     GUI_IconButton* GetPrevSkinButton() const { return prevSkin_; }
     const CTexturedSprite& GetPreview() const { return preview_; }
+    GUI_AvatarChooser* GetChooser() const { return chooser_.get(); }
 
     // The rules of the two name fields: 62 characters, letters, digits, the apostrophe,
     // the hyphen and the space, the first character and Shift in upper case.
@@ -75,6 +79,7 @@ private:
     FIELD active_ = FIELD_NONE;
     tagRECT playerField_ {};
     tagRECT bandField_ {};
+    std::unique_ptr<GUI_AvatarChooser> chooser_;
 };
 
 GUI_MenuNew* GUI_GetMenuNewGame();

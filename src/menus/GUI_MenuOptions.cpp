@@ -19,16 +19,15 @@
 
 namespace {
 
-enum OPTION { MASTER_VOLUME = 0, MUSIC_VOLUME = 1, DIFFICULTY = 2, MOUSE_SPEED = 3 };
+enum OPTION {
+    MASTER_VOLUME = SIM_PlayerOptions::OPTION_MASTERVOLUME,
+    MUSIC_VOLUME = SIM_PlayerOptions::OPTION_MUSICVOLUME,
+    MOUSE_SPEED = SIM_PlayerOptions::OPTION_MOUSESPEED
+};
 
-// The player's options as numbers 0 to 1.
-float GetOption(int option)
-{
-    static const float defaults[4] = {1.0f, 1.0f, 0.5f, 0.5f};
-    return option >= 0 && option < 4 ? defaults[option] : 0.0f;
-}
+float GetOption(int option) { return SIM_GetPlayerOptions()->Get(SIM_PlayerOptions::OPTIONS(option)); }
 
-void SetOption(int, float) {}
+void SetOption(int option, float value) { SIM_GetPlayerOptions()->Set(SIM_PlayerOptions::OPTIONS(option), value); }
 
 // A slider's label: translated, and never longer than a slider shows.
 std::string Label(const char* key)

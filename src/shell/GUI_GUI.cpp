@@ -7,8 +7,10 @@
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
+#include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
+#include "shell/GUI_MindState.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/GUI_Tooltip.h"
@@ -18,6 +20,7 @@
 #include "shell/Game.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/Input.h"
+#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Statistics.h"
 
 #include <algorithm>
@@ -64,6 +67,13 @@ void GUI_GUI::StartNewGame()
     GetInput()->LeftMouseUp();
     mode_ = GUIMODE_NORMAL;
     GUI_GetBackdrop()->Initialise();
+    // The menu hands its chosen picture to the avatar; a game started without it keeps
+    // whatever the avatar shows, unless the configuration names a picture.
+    const std::string avatar = SIM_GetGameConfig()->GetAvatarTexture();
+    if (!avatar.empty())
+        GUI_GetAvatar()->SetInstalledTexture(avatar);
+    GUI_GetAvatar()->Initialise();
+    GUI_GetMindState()->Initialise();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)
@@ -108,6 +118,7 @@ void GUI_GUI::Draw()
 void GUI_GUI::DrawAfterWork()
 {
     GUI_GetBackdrop()->Draw();
+    GUI_GetAvatar()->Draw();
     GUI_GetDate()->Draw();
     GDIText::RenderChunks(-1);
     GUI_GetWindowManager()->Draw();

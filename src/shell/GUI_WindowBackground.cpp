@@ -13,6 +13,10 @@ BaseSprite& S() { return GUI_WindowBackground::BGSprite; }
 
 void Piece(float w, float h, int cell, float cx, float cy)
 {
+    // A rectangle smaller than two cells leaves its edge pieces no room: a piece of no
+    // size (or a mirrored one) is never drawn.
+    if (!(w > 0.0f) || !(h > 0.0f))
+        return;
     S().width = w;
     S().height = h;
     S().SetUV(16, cell);
@@ -24,6 +28,8 @@ void Piece(float w, float h, int cell, float cx, float cy)
 // of the cell's width and height that it shows.
 void PartPiece(float w, float h, int cell, float fw, float fh, float cx, float cy)
 {
+    if (!(w > 0.0f) || !(h > 0.0f))
+        return;
     float u0 = 0.25f * float(cell % 4);
     float v0 = 0.25f * float(cell / 4);
     S().width = w;

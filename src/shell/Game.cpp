@@ -1,5 +1,8 @@
 #include "shell/Game.h"
 
+#include "shell/GUI_Avatar.h"
+#include "shell/GUI_Backdrop.h"
+
 #include "engine/GDebugEngine.h"
 #include "engine/IniLoader.h"
 #include "engine/LibTextEngine.h"
@@ -342,6 +345,10 @@ void Game::RebuildSurfaces()
     GUI_GetTextureCache()->Initialise();
     CTexturedSprite::ClearTextures();
     SmartTexture::RebuildAll();
+    // The screen may have changed size: the backdrop fills it and the avatar keeps its
+    // corner.
+    GUI_GetBackdrop()->Initialise();
+    GUI_GetAvatar()->Initialise();
 }
 
 void Game::ReleaseResources()

@@ -8,6 +8,8 @@
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
+#include "shell/GUI_Avatar.h"
+#include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Message.h"
 #include "shell/GUI_Sounds.h"
@@ -77,6 +79,14 @@ void ShellScreens::SetGameInProgress(bool inProgress) { GetGame()->SetGameInProg
 bool ShellScreens::GetGameInProgress() { return GetGame()->GetGameInProgress(); }
 
 void ShellScreens::SetMouseSpeed(float speed) { GetInput()->SetMouseSpeed(speed); }
+
+std::string ShellScreens::GetAvatarTexture() { return GUI_GetAvatar()->GetTexture(); }
+
+void ShellScreens::SetAvatarTexture(const std::string& texture) { GUI_GetAvatar()->SetInstalledTexture(texture); }
+
+std::string ShellScreens::GetCurrentSkin() { return GUI_GetBackdrop()->GetCurrentSkin(); }
+
+void ShellScreens::SetCurrentSkin(const std::string& skin) { GUI_GetBackdrop()->SetCurrentSkin(skin); }
 
 void ShellScreens::PlaySound(const std::string& path) { GUI_GetSounds()->PlaySound(path.c_str(), false); }
 

@@ -17,6 +17,10 @@ public:
     void SetGameInProgress(bool inProgress) override;
     bool GetGameInProgress() override;
     void SetMouseSpeed(float speed) override;
+    std::string GetAvatarTexture() override;
+    void SetAvatarTexture(const std::string& texture) override;
+    std::string GetCurrentSkin() override;
+    void SetCurrentSkin(const std::string& skin) override;
 
     void PlaySound(const std::string& path) override;
     void PlaySoundId(int id) override;
