@@ -16,9 +16,10 @@ void GUI_ChangeNotifier::Initialise(float change, float x, float y, bool goodIfP
     char buffer[32];
     // The value is clamped so that no change, however wild, overflows the integer.
     const int whole = int(std::clamp(value_, -1.0e6f, 1.0e6f));
-    std::snprintf(buffer, sizeof buffer, value_ > 0.0f ? "+%d" : "%d", whole);
+    // A change too small to show a whole point reads "0" and counts as no gain.
+    std::snprintf(buffer, sizeof buffer, whole > 0 ? "+%d" : "%d", whole);
     text_ = buffer;
-    good_ = (value_ > 0.0f) == goodIfPositive;
+    good_ = (whole > 0) == goodIfPositive;
     box_ = {int(x - 45.0f), int(y - 12.0f), int(x), int(y + 12.0f)};
     tick_ = {int(x - 4.0f), int(y - 2.0f), int(x + 3.0f), int(y + 2.0f)};
     active_ = true;

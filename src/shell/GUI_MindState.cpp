@@ -99,11 +99,14 @@ void GUI_MindState::Draw()
     text->SetCurrentFont("verdana14.dds", 14.0f);
     for (GUI_Indicator* indicator : indicators_)
         indicator->Draw();
-    text->ProcessTextQueue(-1);
     text->SetCurrentFont("LCD18.dds", 24.0f);
     text->AddQueueString(title_, float(rect.left), float(rect.top) + 27.0f, 192u << 24, float(GetWidth()),
                          LibTextEngine::ALIGN_CENTRE);
+    // Glyphs sampled between texels would pick up their neighbours in the font sheet.
+    D3DEngine* d3d = GetD3DEngine();
+    d3d->SetPointFilter();
     text->ProcessTextQueue(-1);
+    d3d->SetLinearFilter();
 }
 
 void GUI_MindState::ClearIndicators()

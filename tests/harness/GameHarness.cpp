@@ -444,3 +444,12 @@ void GameHarness::SaveFailureFrame()
     if (image.width > 0 && WritePng((dir / name).string(), image))
         std::fprintf(stderr, "frame of the failed test: %s\n", (dir / name).c_str());
 }
+
+std::vector<GUI_WindowBase*> GameHarness::ScreenWindows() const
+{
+    std::vector<GUI_WindowBase*> screens;
+    for (GUI_WindowBase* window : GUI_GetWindowManager()->Windows())
+        if (window->GetCloseOnRestart())
+            screens.push_back(window);
+    return screens;
+}

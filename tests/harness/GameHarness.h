@@ -43,6 +43,7 @@
 
 class GUI_ButtonBase;
 class GUI_ButtonText;
+class GUI_WindowBase;
 class CInput;
 
 // The harness's own first mode, standing in for the main menu in toolkit tests: it hands
@@ -105,6 +106,10 @@ protected:
     // the registered windows, top first, and their children). False when none is found.
     bool ClickButton(const std::string& key);
     GUI_ButtonText* FindButton(const std::string& key);
+
+    // The registered windows that are screens, leaving out the main screen's permanent
+    // windows (those a new game keeps, such as the player panel), top last.
+    std::vector<GUI_WindowBase*> ScreenWindows() const;
 
     // The input object, for writing the raw state directly.
     CInput* Input();

@@ -109,7 +109,7 @@ TEST_F(ButtonTest, CallbackThatDeletesItsWindowIsSafe)
     b->SetPosition(120, 120, 220, 150);
     panel->AddButton(b);
     Click(150, 130);
-    EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+    EXPECT_TRUE(ScreenWindows().empty());
     panel = nullptr;
 }
 

@@ -76,7 +76,7 @@ TEST_F(DialogsTest, ConfirmAnsweredByYesNoAndItsCloseButton)
     Click(float(d->rect.right - 22), float(d->rect.top + 22)); // its close button
     EXPECT_EQ(GUI_ConfirmDialog::PTheWindow, nullptr);
     EXPECT_EQ(answers, 1);
-    EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+    EXPECT_TRUE(ScreenWindows().empty());
 }
 
 TEST_F(DialogsTest, AQuestionGrowsUntilItsTextEndsAboveTheButtons)

@@ -225,3 +225,19 @@ TEST_F(PanelTest, ClosingThePanelOrANewGameLeavesTheDayPassNoIndicator)
     EXPECT_EQ(indicator->GetNotifier().GetText(), "+20");
     Step(3);
 }
+
+TEST_F(PanelTest, DisplayRestartKeepsTheBackdropAndTheAvatar)
+{
+    GUI_GetBackdrop()->NextSkin();
+    GetGame()->ToggleFullscreen();
+    Step(3);
+    RgbaImage frame = CaptureFrame();
+    ASSERT_EQ(frame.width, 1024);
+    for (const auto& p : kOpenPoints)
+        EXPECT_TRUE(Near(frame.At(p[0], p[1]), Texel("skin_garage_backdrop.bmp", p[0], p[1])))
+            << p[0] << "," << p[1];
+    EXPECT_FALSE(Near(frame.At(128, 600), Texel("skin_garage_backdrop.bmp", 128, 600), 2));
+    EXPECT_FLOAT_EQ(GUI_GetAvatar()->GetFrame().GetCenterY(), 640.0f);
+    GetGame()->ToggleFullscreen();
+    Step(2);
+}

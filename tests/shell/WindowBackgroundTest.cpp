@@ -123,3 +123,16 @@ TEST_F(WindowBackgroundTest, AngledShadowAtZeroMatchesAnUnrotatedFrame)
     EXPECT_EQ(CellAt(image, 104, 150, 192), 4);
     EXPECT_EQ(CellAt(image, 196, 150, 192), 7);
 }
+
+TEST_F(WindowBackgroundTest, PiecesWithNoRoomAreSkippedNotMirrored)
+{
+    // A shadow narrower and lower than two cells leaves its bottom and right edges a
+    // negative size: drawn, they would turn over and cover the corners.
+    tagRECT r {100, 100, 110, 110};
+    RgbaImage image = Draw([&] {
+        GetD3DEngine()->SetTexture("cells.png");
+        GUI_WindowBackground::DrawDropShadowBase(r, 16.0f, 0);
+    });
+    EXPECT_EQ(CellAt(image, 96, 112, 192), 3);  // the top-right corner alone
+    EXPECT_EQ(CellAt(image, 114, 104, 192), 12); // the bottom-left corner alone
+}

@@ -130,7 +130,7 @@ TEST_F(WindowTest, DialogIsCreatedDraggedClickedAndClosedByEveryRoute)
     TestDialog::Create();
     GUI_GetWindowManager()->CloseOnRestart();
     EXPECT_EQ(TestDialog::PTheWindow, nullptr);
-    EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+    EXPECT_TRUE(ScreenWindows().empty());
 
     TestDialog::Create();
     EXPECT_NE(TestDialog::PTheWindow, nullptr);
@@ -167,7 +167,7 @@ TEST_F(WindowTest, BackgroundClickIsTakenAndRaisesTheWindow)
     EXPECT_EQ(SIM_GetStatistics()->GetIntCounter(SIM_Statistics::CLICKS), clicks + 3);
     delete lower;
     delete upper;
-    EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+    EXPECT_TRUE(ScreenWindows().empty());
 }
 
 TEST_F(WindowTest, ChildTakesTheClickWithoutRaisingTheParent)
