@@ -191,9 +191,11 @@ TEST_F(StoryScreensTest, AShortCareerShowsTheReviewAndTheVerdictAndRestoresMusic
     EXPECT_EQ(audio.Count("data/sounds/crowd_small_clap.ogg"), 1);
     EXPECT_NE(review->GetSummary().find("1 year,"), std::string::npos) << review->GetSummary();
     EXPECT_TRUE(review->Children().empty()); // a band of one player: no musician to show
-    Step(30);
-    SaveArtifact("yearly_review.png");
     // Drawn only after two seconds, but it takes clicks from the start.
+    Step(30);
+    EXPECT_TRUE(review->GetContinueButton()->GetEnabled());
+    Step(150); // the whole summary and the statistics typed out
+    SaveArtifact("yearly_review.png");
     ClickCentre(review->GetContinueButton());
     EXPECT_FALSE(review->IsActive());
     EXPECT_FALSE(MusicPaused());
