@@ -5,6 +5,7 @@
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_Date.h"
 #include "menus/GUI_EndGame.h"
+#include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
@@ -58,6 +59,8 @@ void GUI_GUI::StartNewGame()
     GUI_HintHelp::HoldChains(true);
     GUI_GetWindowManager()->CloseOnRestart();
     GUI_HintHelp::HoldChains(false);
+    // Nothing of the last game's story waits on screen in the next one.
+    GUI_ClearStoryScreens();
     // The windows that survive a new game are not screens of the last one waiting for keys.
     inputHandlers_.clear();
     GUI_GetDate()->Initialise();
@@ -102,8 +105,8 @@ void GUI_GUI::Draw()
     throttle_ = std::min(frameTimer_.GetThrottle(), 3.0f);
     GUI_GetSounds()->Process();
     if (mode_ == GUIMODE_NORMAL) {
-        if (GUI_EndGame::IsActive())
-            GUI_EndGame::Draw();
+        if (GUI_GetEndGame()->IsActive())
+            GUI_GetEndGame()->Draw();
         else if (GUI_GetYearlyReview()->IsActive())
             GUI_GetYearlyReview()->Draw();
         else

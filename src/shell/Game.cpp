@@ -21,6 +21,8 @@
 #include "menus/GUI_LoadingScreen.h"
 #include "menus/GUI_MenuCredits.h"
 #include "menus/GUI_MenuMain.h"
+#include "menus/GUI_MenuNew.h"
+#include "menus/GUI_MenuOptions.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_TextureCache.h"
@@ -205,6 +207,10 @@ GUI_GameModeBase* Game::GetModeObject(int mode) const
     switch (mode) {
     case MODE_MAINMENU:
         return GUI_GetMenuMain();
+    case MODE_OPTIONS:
+        return GUI_GetMenuOptions();
+    case MODE_NEWGAME:
+        return GUI_GetMenuNewGame();
     case MODE_CREDITS:
         return GUI_GetMenuCredits();
     case MODE_GUI:
@@ -350,6 +356,8 @@ void Game::ReleaseResources()
     if (released_)
         return;
     released_ = true;
+    // Options changed in their menu are kept even when the window closes over it.
+    GUI_MenuOptions::SaveIfUp();
     GUI_GetGUI()->Close();
     SIM_GetSim()->Close();
     GetD3DEngine()->Release();

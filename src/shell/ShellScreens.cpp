@@ -3,6 +3,11 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "menus/GUI_EndGame.h"
+#include "menus/GUI_FMVScreen.h"
+#include "menus/GUI_GameMode.h"
+#include "menus/GUI_StoryScreens.h"
+#include "menus/GUI_YearlyReview.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
@@ -100,3 +105,23 @@ void ShellScreens::ShowTextureMessage(const std::string& texture, const std::str
 }
 
 void ShellScreens::DrawLoadingScreen(float fraction) { GetGame()->DrawLoadingScreen(fraction); }
+
+void ShellScreens::StartNewGame()
+{
+    SIM_HeadlessScreens::StartNewGame();
+    GUI_ClearStoryScreens();
+}
+
+bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
+
+void ShellScreens::ActivateEndGame() { GUI_GetEndGame()->Activate(); }
+
+void ShellScreens::ActivateYearlyReview()
+{
+    SIM_HeadlessScreens::ActivateYearlyReview();
+    GUI_GetYearlyReview()->Activate();
+}
+
+void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
+
+void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }

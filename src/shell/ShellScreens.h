@@ -1,7 +1,7 @@
 #pragma once
 // The shell's side of the simulation's screen interface: reports, the loading bar,
-// sounds and the application's state go to the real shell; screens that are not built
-// yet keep the headless behaviour.
+// sounds, the application's state and the story screens go to the real shell; screens
+// that are not built yet keep the headless behaviour.
 #include "sim/SIM_Screens.h"
 
 #include <string>
@@ -30,7 +30,13 @@ public:
     void ShowTextureMessage(const std::string& texture, const std::string& text,
                             const std::string& title) override;
 
+    void StartNewGame() override;
     void DrawLoadingScreen(float fraction) override;
+    bool IsEndGameActive() override;
+    void ActivateEndGame() override;
+    void ActivateYearlyReview() override;
+    void ShowCaption(const std::string& text) override;
+    void ShowCareerStage() override;
 };
 
 // The shell's screens (installed by Game::InitApp).

@@ -1,0 +1,10 @@
+#pragma once
+// What the story screens (career stage, caption, yearly review, verdict) share.
+
+// A new or loaded game: every story screen is put away with its modal entry, its crowd
+// sound, the paused music and the stopped play clock.
+void GUI_ClearStoryScreens();
+
+// A counter or a fame shown as a whole number: cut towards zero, and a value that is no
+// number (or beyond the range of an int) never reaches the conversion.
+long long GUI_WholeNumber(double value);
