@@ -7,6 +7,7 @@
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_YearlyReview.h"
 #include "shell/GUI_Backdrop.h"
+#include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_TextureCache.h"
@@ -42,6 +43,7 @@ void GUI_GUI::Open()
     if (open_)
         return;
     open_ = true;
+    GUI_DesktopItem::Open();
     GUI_GetTextureCache()->Initialise();
     GUI_WindowBackground::Open();
     GUI_GetSounds()->Initialise();

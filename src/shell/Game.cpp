@@ -13,6 +13,7 @@
 #include "port/Paths.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/sdl/PortWindow.h"
+#include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_Cursor.h"
 #include "shell/GUI_GameModeBase.h"
 #include "menus/GUI_LoadingScreen.h"
@@ -336,6 +337,8 @@ void Game::RebuildSurfaces()
     GUI_GetTextureCache()->Initialise();
     CTexturedSprite::ClearTextures();
     SmartTexture::RebuildAll();
+    // The new display may be smaller: no desktop icon may be left beyond its edges.
+    GUI_DesktopItem::KeepAllOnScreen();
 }
 
 void Game::ReleaseResources()
