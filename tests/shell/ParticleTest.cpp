@@ -346,3 +346,36 @@ TEST_F(ParticleTest, AdditiveEmittersAddLightAndLeaveBlendingNormal)
     EXPECT_EQ(frame.At(450, 300) & 0xFFu, 100u);
     EXPECT_EQ(normal->GetParticlesInUse(), 1);
 }
+
+TEST_F(ParticleTest, ScreenshotOfTheShippedEffects)
+{
+    // Every shipped effect on a dark stage, the pyrotechnics added as the stage adds them.
+    ParticleMode m;
+    m.background = PackColor(28, 22, 38, 255);
+    Use(m);
+    struct Effect {
+        const char* name;
+        float x, y;
+        bool additive;
+    };
+    const Effect effects[] = {
+        {"largevenue_smoke", 256, 700, false}, {"smallvenue_smoke", 768, 700, false},
+        {"songnotes", 120, 200, false},        {"practicenotes", 260, 200, false},
+        {"smoke_bang", 420, 420, false},       {"bang", 620, 420, true},
+        {"blacksmoke", 820, 480, false},       {"flames", 900, 480, true},
+        {"spark_shower", 512, 40, true},
+    };
+    for (const Effect& e : effects) {
+        GUI_ParticleEmmiter* emitter = GUI_ParticleManager::CreateEmmiter(e.name, V2(e.x, e.y), 0);
+        if (e.additive)
+            emitter->SetType(EMMITER_ADDITIVE);
+    }
+    Step(12);
+    for (GUI_ParticleEmmiter* e : GUI_ParticleManager::Emmiters)
+        EXPECT_GT(e->GetParticlesInUse(), 0) << e->GetConfigName();
+    EXPECT_EQ(GUI_ParticleManager::Emmiters.size(), std::size(effects));
+    RgbaImage frame = CaptureFrame();
+    const fs::path out = fs::path(GameDir()).parent_path() / "artifacts";
+    fs::create_directories(out);
+    EXPECT_TRUE(WritePng((out / "particles.png").string(), frame));
+}
