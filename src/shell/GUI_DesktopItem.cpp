@@ -268,7 +268,8 @@ std::string GUI_DesktopItem::PositionsFilePath() { return GetGame()->GetUserDir(
 
 bool GUI_DesktopItem::IsStorableName(const std::string& name)
 {
-    return !name.empty() && name.find_first_of(",\r\n") == std::string::npos;
+    static const std::string forbidden(",\r\n\0", 4); // each would cut the line or the name
+    return !name.empty() && name.find_first_of(forbidden) == std::string::npos;
 }
 
 std::vector<GUI_DesktopItem::Position> GUI_DesktopItem::ParsePositions(const std::string& text)
@@ -285,7 +286,7 @@ std::vector<GUI_DesktopItem::Position> GUI_DesktopItem::ParsePositions(const std
         for (std::string f; std::getline(split, f, ',');)
             fields.push_back(f);
         // A key name with a comma would be read back cut: such a line belongs to no icon.
-        if (fields.size() != 3 || fields[0].empty())
+        if (fields.size() != 3 || !IsStorableName(fields[0]))
             continue;
         Position p;
         p.name = fields[0];

@@ -11,6 +11,7 @@
 #include "shell/GUI_Tooltip.h"
 #include "shell/GUI_WindowManager.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -97,6 +98,33 @@ TEST(DesktopPositionsFileTest, MergeKeepsAbsentIconsAndWritesWhatReadsBack)
     for (size_t i = 0; i < back.size(); ++i) {
         EXPECT_EQ(back[i].name, merged[i].name);
         EXPECT_FLOAT_EQ(back[i].point.y, merged[i].point.y);
+    }
+}
+
+TEST(DesktopPositionsFileTest, DamagedFilesGiveOnlyUsablePositions)
+{
+    // Seeded random damage to a good file: whatever is read names an icon whole and puts
+    // it at a finite point, and reading it again after writing gives the same.
+    const std::string good = "Skull,500,600\nNew album,70,80\nTour bus,10,20\n";
+    const char noise[] = ",\n\r-+.e9x \0";
+    std::srand(2024);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = good;
+        for (int k = 1 + std::rand() % 6; k > 0; --k) {
+            size_t at = size_t(std::rand()) % (text.size() + 1);
+            char c = noise[std::rand() % int(sizeof noise - 1)];
+            if (std::rand() % 2 && at < text.size())
+                text[at] = c;
+            else
+                text.insert(at, 1, c);
+        }
+        auto read = GUI_DesktopItem::ParsePositions(text);
+        for (const auto& p : read) {
+            ASSERT_TRUE(GUI_DesktopItem::IsStorableName(p.name)) << text;
+            ASSERT_TRUE(std::isfinite(p.point.x) && std::isfinite(p.point.y)) << text;
+        }
+        auto again = GUI_DesktopItem::ParsePositions(GUI_DesktopItem::FormatPositions(read));
+        ASSERT_EQ(again.size(), read.size()) << text;
     }
 }
 
