@@ -13,8 +13,10 @@
 //
 // A new scene: one row in Scenes() with the steps that bring the game to it.
 #include "harness/GameHarness.h"
+#include "engine/gfx/D3DEngine.h"
 #include "menus/GUI_MenuMain.h"
 #include "port/sdl/FrameCapture.h"
+#include "shell/GUI_Particles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,6 +51,42 @@ FrameRunner& Runner()
     return *runner;
 }
 
+// Every shipped particle effect running at once on a dark stage, each burst started again
+// as soon as it ends, the pyrotechnics drawn additively as the stage draws them: the most
+// the particle system is asked to draw in one frame.
+class ParticleStage : public GUI_GameModeBase {
+public:
+    void Draw() override
+    {
+        GetD3DEngine()->ClearScreen(PackColor(28, 22, 38, 255));
+        struct Effect {
+            const char* name;
+            float x, y;
+            bool additive;
+        };
+        static const Effect effects[] = {
+            {"largevenue_smoke", 256, 700, false}, {"smallvenue_smoke", 768, 700, false},
+            {"songnotes", 120, 200, false},        {"practicenotes", 260, 200, false},
+            {"smoke_bang", 420, 420, false},       {"bang", 620, 420, true},
+            {"blacksmoke", 820, 480, false},       {"flames", 900, 480, true},
+            {"spark_shower", 512, 40, true},
+        };
+        for (const Effect& e : effects) {
+            bool running = false;
+            for (GUI_ParticleEmmiter* emitter : GUI_ParticleManager::Emmiters)
+                running = running || emitter->GetConfigName() == e.name;
+            if (!running)
+                if (GUI_ParticleEmmiter* emitter = GUI_ParticleManager::CreateEmmiter(e.name, V2(e.x, e.y), 0.0f);
+                    e.additive)
+                    emitter->SetType(EMMITER_ADDITIVE);
+        }
+        GUI_ParticleManager::Draw();
+    }
+    void HandleKey(unsigned int) override {}
+    void ProcessInput() override {}
+    void CheckClick() override {}
+};
+
 struct Scene {
     const char* name;
     // Brings the started game to the scene and lets it come to rest.
@@ -61,6 +99,13 @@ const std::vector<Scene>& Scenes()
         {"MainMenu",
          [](FrameRunner& game) {
              Game::SwitchMode(Game::MODE_MAINMENU);
+             game.Settle();
+         }},
+        {"Particles",
+         [](FrameRunner& game) {
+             static ParticleStage stage;
+             GetGame()->SetModeObject(Game::MODE_CREDITS, &stage);
+             Game::SwitchMode(Game::MODE_CREDITS);
              game.Settle();
          }},
     };

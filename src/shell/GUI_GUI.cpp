@@ -9,6 +9,7 @@
 #include "menus/GUI_YearlyReview.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
+#include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_MindState.h"
 #include "shell/GUI_Sounds.h"
@@ -46,6 +47,7 @@ void GUI_GUI::Open()
     if (open_)
         return;
     open_ = true;
+    GUI_DesktopItem::Open();
     GUI_GetTextureCache()->Initialise();
     GUI_WindowBackground::Open();
     GUI_GetSounds()->Initialise();

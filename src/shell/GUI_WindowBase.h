@@ -44,6 +44,7 @@ public:
     bool IsModal() const { return modal_; }
     void SetEatsMouse(bool e) { eatsMouse_ = e; }
     void SetDraggable(bool d) { draggable_ = d; }
+    bool IsDraggable() const { return draggable_; }
     bool IsDragging() const { return dragging_; }
     void SetCloseOnRestart(bool c) { closeOnRestart_ = c; }
     bool GetCloseOnRestart() const { return closeOnRestart_; }

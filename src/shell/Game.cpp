@@ -16,6 +16,7 @@
 #include "port/Paths.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/sdl/PortWindow.h"
+#include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_Cursor.h"
 #include "shell/GUI_GameModeBase.h"
 #include "menus/GUI_LoadingScreen.h"
@@ -349,6 +350,8 @@ void Game::RebuildSurfaces()
     // corner.
     GUI_GetBackdrop()->Initialise();
     GUI_GetAvatar()->Initialise();
+    // The new display may be smaller: no desktop icon may be left beyond its edges.
+    GUI_DesktopItem::KeepAllOnScreen();
 }
 
 void Game::ReleaseResources()

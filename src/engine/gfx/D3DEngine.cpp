@@ -173,6 +173,7 @@ void D3DEngine::BeginRender()
     frame_.Scene(viewport, width_, height_);
     bound_ = 0;
     SetLinearFilter();
+    additive_ = false; // every frame starts with normal blending, as the scene's state does
     BInScene = true;
     ++scenes_;
 }

@@ -61,6 +61,10 @@ public:
     void ClearScreen(uint32_t colour);
     void SetLinearFilter();
     void SetPointFilter();
+    // Additive blending (source alpha, one) for what is drawn next, or back to the normal
+    // (source alpha, one minus source alpha).
+    void SetAdditiveBlend(bool additive) { additive_ = additive; }
+    bool IsAdditiveBlend() const { return additive_; }
     void ToGDI() {}
     void RestoreSurfaces() {}
     void ReleaseAllSurfaces() {}
@@ -138,7 +142,7 @@ private:
     void CurrentViewport(int viewport[4]) const;
     DrawTextureState TextureState() const
     {
-        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0};
+        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0, additive_};
     }
     void BeginPrimitive(DrawOp primitive);
     void AddVertex(float x, float y, float u, float v, uint32_t colour);
@@ -165,6 +169,7 @@ private:
     float redundantBinds_ = 0.0f;
     float frames_ = 0.0f;
     bool pointFilter_ = false;
+    bool additive_ = false;
     unsigned bound_ = 0;     // GL name bound on the rectangle target now
     bool texEnabled_ = true; // the rectangle target is enabled
     MainWindowRef window_ = nullptr;

@@ -46,7 +46,8 @@ void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
     if (!batches_.empty() && (primitive == DrawOp::Quads || primitive == DrawOp::Triangles)) {
         const DrawBatch& last = batches_.back();
         if (last.op == primitive && last.textured == state.textured && last.pointFilter == state.pointFilter &&
-            last.texture == state.texture && last.opaqueTexture == state.opaqueTexture)
+            last.texture == state.texture && last.opaqueTexture == state.opaqueTexture &&
+            last.additive == state.additive)
             return;
     }
     DrawBatch b;
@@ -55,6 +56,7 @@ void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
     b.pointFilter = state.pointFilter;
     b.texture = state.texture;
     b.opaqueTexture = state.opaqueTexture;
+    b.additive = state.additive;
     b.first = uint32_t(vertices_.size());
     batches_.push_back(b);
 }
@@ -122,6 +124,8 @@ void ApplyTexture(const DrawBatch& b)
 // less work in a software driver.
 bool Opaque(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
 {
+    if (b.additive)
+        return false;
     if (b.textured && !(b.texture && b.opaqueTexture))
         return false;
     for (uint32_t i = b.first; i < b.first + b.count && i < vertices.size(); ++i)
@@ -141,11 +145,13 @@ void FrameRecord::Replay() const
 {
     const DrawBatch* lastTexture = nullptr; // texture state unknown at the start
     bool blending = true;
+    bool additive = false;
     for (const DrawBatch& b : batches_) {
         switch (b.op) {
         case DrawOp::Scene:
             ApplyScene(b);
             blending = true;
+            additive = false;
             break;
         case DrawOp::Clear:
             glClearColor(float(b.colour & 255) / 255.0f, float((b.colour >> 8) & 255) / 255.0f,
@@ -164,6 +170,10 @@ void FrameRecord::Replay() const
                     glDisable(GL_BLEND);
                 blending = blend;
             }
+            if (b.additive != additive) {
+                glBlendFunc(GL_SRC_ALPHA, b.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+                additive = b.additive;
+            }
             glBegin(Primitive(b.op));
             for (uint32_t i = b.first; i < b.first + b.count && i < vertices_.size(); ++i) {
                 const DrawVertex& v = vertices_[i];
@@ -177,4 +187,5 @@ void FrameRecord::Replay() const
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }

@@ -30,6 +30,7 @@ struct DrawBatch {
     bool textured = false;    // the rectangle texture target is enabled
     bool pointFilter = false; // the bound texture is sampled nearest, not linear
     bool opaqueTexture = false; // every texel of the texture has full alpha
+    bool additive = false;    // blended (source alpha, one) instead of over what is under it
     unsigned texture = 0;     // GL name bound on the rectangle target (may be 0)
     uint32_t first = 0, count = 0; // vertices of a primitive batch
     uint32_t colour = 0;      // clear colour, red in the low byte
@@ -38,12 +39,13 @@ struct DrawBatch {
     bool operator==(const DrawBatch&) const = default;
 };
 
-// The texture state that primitives are drawn with.
+// The texture and blend state that primitives are drawn with.
 struct DrawTextureState {
     bool textured = false;
     bool pointFilter = false;
     unsigned texture = 0;
     bool opaqueTexture = false;
+    bool additive = false;
 };
 
 class FrameRecord {
