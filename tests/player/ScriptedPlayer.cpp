@@ -252,6 +252,17 @@ void ScriptedPlayer::AfterDay()
             s.stageDay[st] = day_;
     s.stage = std::max(s.stage, stage);
 
+    if (day_ % SIM_Date::DaysPerYear == 0) {
+        const SIM_Statistics* stats = SIM_GetStatistics();
+        char line[256];
+        std::snprintf(line, sizeof line, "year %2d cash %10.0f fame %5.1f gigs %4d albums %2d income %10.0f members %zu upkeep %6.0f venue %s",
+                      day_ / SIM_Date::DaysPerYear, s.cash, s.fame, s.gigs, s.albums,
+                      stats->GetFloatCounter(SIM_Statistics::TOTAL_INCOME), SIM_GetBand()->GetMembers().size(), DailyUpkeep(),
+                      SIM_Gig::PlayedGigs.empty() || !SIM_Gig::PlayedGigs.back()->GetVenue()
+                          ? "-"
+                          : SIM_Gig::PlayedGigs.back()->GetVenue()->GetName().c_str());
+        s.yearly.push_back(line);
+    }
     for (const std::string& r : screens_.Alerts())
         s.reports.push_back("day " + std::to_string(day_) + ": " + r);
     screens_.Clear();

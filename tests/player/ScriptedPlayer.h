@@ -54,6 +54,8 @@ struct CareerSummary {
     std::vector<std::string> reports;     // alerts of the simulation and the report sink
     std::vector<std::string> invariantBreaks; // the first few
     int invariantBreakCount = 0;
+    // A line at the end of each year: cash, fame, gigs, albums, income, the last venue.
+    std::vector<std::string> yearly;
 
     bool Clean() const { return reports.empty() && invariantBreakCount == 0; }
     // One line: seed, strategy, stage and when, cash, fame, gigs, albums...

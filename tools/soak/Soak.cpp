@@ -1,7 +1,8 @@
 // Plays many whole careers headless with the scripted player and prints a line per career
 // and the totals: reports, invariant breaks, crashes, stages reached, deals signed, the
 // highest cash and fame.
-//   amp_soak [careers=100] [years=20] [strategy=sensible|reckless|idle|all] [first seed=1]
+//   amp_soak [careers=100] [years=20] [strategy=sensible|reckless|idle|all] [first seed=1] [trace]
+// With "trace", one career (the first seed) is played and its yearly figures printed.
 #include "player/ScriptedPlayer.h"
 
 #include "port/Paths.h"
@@ -141,6 +142,19 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(userHome);
     setenv("XDG_CONFIG_HOME", userHome.c_str(), 1);
     SetResourcesFolder(AMP_GAME_DIR);
+
+    // "trace": one career in this process, with its yearly lines.
+    if (argc > 5 && std::string(argv[5]) == "trace") {
+        const CareerSummary s = PlayCareer({firstSeed, ParseStrategy(which), years});
+        for (const std::string& line : s.yearly)
+            std::printf("%s\n", line.c_str());
+        std::printf("%s\n", s.Line().c_str());
+        for (const std::string& r : s.reports)
+            std::printf("  %s\n", r.c_str());
+        for (const std::string& b : s.invariantBreaks)
+            std::printf("  %s\n", b.c_str());
+        return s.Clean() ? 0 : 1;
+    }
 
     std::vector<PlayerStrategy> strategies;
     if (which == "all")
