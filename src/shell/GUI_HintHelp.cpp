@@ -17,6 +17,7 @@
 #include "sim/GAssert.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_SIM.h"
 
 #include <algorithm>
@@ -34,17 +35,11 @@ const char* const kHintTable = "data/simulation/hints.csv";
 const float kHintWidth = 300.0f;
 const float kHintHeight = 200.0f;
 
-// Until the simulation's function table is wired in, a named hook is only noted in the
-// debug log: the hint itself still shows and closes normally.
-void ReportUnknownHook(const std::string& name)
+// A row's on-open and on-close hooks run through the simulation's function table; a name
+// it does not know is a line in the debug log, and the hint shows and closes normally.
+void RunHook(const std::string& name)
 {
-    GWarning(("Hook not found: " + name).c_str(), "GUI_HintHelp", __LINE__);
-}
-
-GUI_HintHelp::HookRunner& Runner()
-{
-    static GUI_HintHelp::HookRunner runner = ReportUnknownHook;
-    return runner;
+    SIM_GetFunctionTable()->Trigger(name);
 }
 
 void ButtonClicked(const std::string& name)
@@ -62,8 +57,6 @@ void KeepOnScreen(GUI_WindowBase* w)
 }
 
 } // namespace
-
-void GUI_HintHelp::SetHookRunner(HookRunner runner) { Runner() = runner ? runner : ReportUnknownHook; }
 
 std::string GUI_HintHelp::HintsFilePath() { return GetGame()->GetUserDir() + "/hints.txt"; }
 
@@ -218,7 +211,7 @@ GUI_HintHelp::GUI_HintHelp(HintData* row) : row_(row)
     if (row && !row->highlightTarget.empty())
         GUI_GetTutHighlighter()->SetHighlight(row->highlightTarget);
     if (row && !row->onOpen.empty())
-        Runner()(row->onOpen);
+        RunHook(row->onOpen);
 }
 
 GUI_HintHelp::~GUI_HintHelp()
@@ -227,7 +220,7 @@ GUI_HintHelp::~GUI_HintHelp()
         if (!row_->nextKey.empty())
             Launch(row_->nextKey);
         if (!row_->onClose.empty())
-            Runner()(row_->onClose);
+            RunHook(row_->onClose);
     }
     GUI_GetWindowManager()->RemoveModal(this);
     AllWindows.erase(std::remove(AllWindows.begin(), AllWindows.end(), this), AllWindows.end());

@@ -48,10 +48,6 @@ public:
     // window; a chain must not be used up unseen).
     static void HoldChains(bool hold) { BChainsHeld = hold; }
     static HintData* Find(const std::string& key);
-    // Runs a named simulation hook (on-open and on-close functions of the rows). Until the
-    // simulation's function table is wired in, an unknown name is reported.
-    using HookRunner = void (*)(const std::string& name);
-    static void SetHookRunner(HookRunner runner);
     static std::string HintsFilePath();
 
     static std::vector<HintData*> All;
