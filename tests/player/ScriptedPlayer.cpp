@@ -20,6 +20,7 @@
 #include "sim/SIM_DailyOption.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Fame.h"
+#include "sim/SIM_GameMode.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Names.h"
@@ -153,13 +154,9 @@ std::string CareerSummary::Line() const
     return buffer;
 }
 
-namespace {
-int gTrackedStage = 0;
-}
-
 int CareerStage()
 {
-    return gTrackedStage;
+    return SIM_GetGameMode()->GetCurrentMode();
 }
 
 // ---- the player ----
@@ -183,7 +180,6 @@ void ScriptedPlayer::Start()
     if (options_.years > 0.0f)
         SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", options_.years);
     SIM_GetSim()->Reset();
-    gTrackedStage = 0;
     summary_.cash = summary_.maxCash = summary_.minCash = Cash();
     screens_.Clear();
 }
@@ -238,14 +234,6 @@ void ScriptedPlayer::AfterDay()
     s.resignations = screens_.resignations;
     s.isSigned = SIM_GetRecordCompany()->IsSigned();
 
-    // The career stage, one step a day as the band qualifies.
-    const bool valid = SIM_GetBand()->Valid();
-    if (gTrackedStage == 0 && valid)
-        gTrackedStage = 1;
-    else if (gTrackedStage == 1 && valid && SIM_Song::EnoughSongsToGig())
-        gTrackedStage = 2;
-    else if (gTrackedStage == 2 && s.isSigned)
-        gTrackedStage = 3;
     const int stage = CareerStage();
     if (stage > s.stage)
         for (int st = s.stage + 1; st <= stage && st < 4; ++st)
