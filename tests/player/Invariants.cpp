@@ -138,8 +138,10 @@ void CheckSongsAndAlbums(Checker& c)
         c.Range(s->GetBoredom(), 0.0f, 1.0f, "song " + s->GetName() + " boredom");
         c.Finite(s->GetInitialInspiration(), "song inspiration");
         if (SIM_Album* a = s->GetAlbum()) {
-            c.True(Contains(SIM_Album::All, a), "song " + s->GetName() + " on an album that is not live");
-            c.True(Contains(a->GetTracks(), s), "song " + s->GetName() + " not on its album's tracks");
+            if (!Contains(SIM_Album::All, a))
+                c.True(false, "song " + s->GetName() + " on an album that is not live");
+            else
+                c.True(Contains(a->GetTracks(), s), "song " + s->GetName() + " not on its album's tracks");
         }
     }
     for (const SIM_Album* a : SIM_Album::All) {
