@@ -17,9 +17,9 @@
 #include <vector>
 
 namespace {
-// Reads the play balancer.
-// Minimal: replaced when this class's rules are built (the play balancer's judgement and
-// net worth are read here once the balancer has them).
+// Reads the play balancer: GAM_GetBalancer()->GetStatus() and GAM_PlayBalancer::GetNetWorth().
+// Minimal: replaced when this class's rules are built; until the balancer judges, nobody is
+// stuck and nothing is worth anything.
 class PlayBalancerReader : public SIM_EventsBalance {
 public:
     int GetStatus() override { return 0; }
@@ -62,14 +62,8 @@ void SIM_Events::Reset()
         f = false;
 }
 
-bool SIM_Events::HasFired(EVENTID id) const
+void SIM_Events::SetFired(int id, bool isFired)
 {
-    return InRange(id) && fired[id];
-}
-
-void SIM_Events::SetFired(EVENTID id, bool isFired)
-{
-    GAssert(InRange(id), __FILE__, __LINE__);
     if (InRange(id))
         fired[id] = isFired;
 }

@@ -51,11 +51,13 @@ public:
     // The fame a mention adds at the given fame: a quarter of it, at least the floor.
     static float MentionFame(float fame);
 
-    // Saved with the game.
-    int GetDayCounter() const { return dayCounter; }
-    void SetDayCounter(int days) { dayCounter = days; }
-    bool HasFired(EVENTID id) const;
-    void SetFired(EVENTID id, bool fired);
+    // Saved with the game: the day counter (days since the game started; the save names it
+    // days since the last event) and each event's fired flag. Ids outside the events read
+    // false and are not written.
+    int GetDaysSinceLastEvent() const { return dayCounter; }
+    void SetDaysSinceLastEvent(int days) { dayCounter = days; }
+    bool GetFired(int id) const { return InRange(id) && fired[id]; }
+    void SetFired(int id, bool isFired);
 
     // Puts a balance reader in place (the caller keeps it); null restores the play
     // balancer's.

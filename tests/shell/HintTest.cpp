@@ -8,6 +8,7 @@
 #include "shell/GUI_WindowManager.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 
@@ -22,10 +23,16 @@ const char* const kTable =
     "#,queued,Queued text,100,100,1,,,,\n"
     "#,by button,Press go,100,100,0,,,,go_button\n"
     "#,timed_audition,Audition,100,100,0,,,,\n"
-    "#,no_money,Broke,100,100,0,,,,\n";
+    "#,no_money,Broke,100,100,0,,,,\n"
+    "#,hooked,Hooked,100,100,0,,hint test open,hint test close,\n"
+    "#,badly hooked,Badly hooked,100,100,0,,no such hook,no such hook either,\n";
 
 int goClicks = 0;
 void Go(intptr_t) { ++goClicks; }
+int hookOpens = 0;
+int hookCloses = 0;
+void HookOpen() { ++hookOpens; }
+void HookClose() { ++hookCloses; }
 
 class HintTest : public GameHarness {
 protected:
@@ -121,6 +128,29 @@ TEST_F(HintTest, HintClosedByANamedButtonLetsTheButtonAct)
     EXPECT_FALSE(GUI_HintHelp::IsActive());
     EXPECT_EQ(goClicks, 1);
     delete panel;
+}
+
+TEST_F(HintTest, HintsRunTheirHooksByNameAndAnUnknownHookOnlyWritesTheLog)
+{
+    static bool registered = false;
+    if (!registered) {
+        SIM_GetFunctionTable()->AddHook("hint test open", HookOpen);
+        SIM_GetFunctionTable()->AddHook("hint test close", HookClose);
+        registered = true;
+    }
+    hookOpens = hookCloses = 0;
+    EXPECT_TRUE(GUI_HintHelp::Launch("hooked"));
+    EXPECT_EQ(hookOpens, 1);
+    EXPECT_EQ(hookCloses, 0);
+    CloseTop();
+    EXPECT_FALSE(GUI_HintHelp::IsActive());
+    EXPECT_EQ(hookCloses, 1);
+
+    EXPECT_TRUE(GUI_HintHelp::Launch("badly hooked"));
+    CloseTop();
+    EXPECT_FALSE(GUI_HintHelp::IsActive());
+    EXPECT_TRUE(TakeReports().empty());
+    EXPECT_EQ(hookOpens + hookCloses, 2);
 }
 
 TEST_F(HintTest, ANewGameClosesHintsWithoutUsingUpTheirChains)

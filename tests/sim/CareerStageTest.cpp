@@ -6,6 +6,7 @@
 #include "engine/GTranslation.h"
 #include "sim/SIM_GameMode.h"
 
+#include <set>
 #include <string>
 
 namespace {
@@ -118,13 +119,18 @@ TEST_F(CareerStageTest, ARestoredStageOutsideTheFourIsBroughtIntoRangeWithALogLi
     }
 }
 
-TEST_F(CareerStageTest, EveryStageHasItsOwnShippedTitleAndText)
+TEST_F(CareerStageTest, EachStageShowsItsOwnTitleAndText)
 {
+    std::set<std::string> keys;
     for (int stage = 0; stage < SIM_GameMode::NumModes; ++stage) {
         SCOPED_TRACE(stage);
         SIM_GetGameMode()->SetCurrentMode(stage);
-        EXPECT_NE(SIM_GetGameMode()->GetTitle(), SIM_GameMode::TitleKey(stage));
-        EXPECT_NE(SIM_GetGameMode()->GetDescription(), SIM_GameMode::TextKey(stage));
         EXPECT_EQ(SIM_GetGameMode()->GetTitle(), GTranslation::GetString(SIM_GameMode::TitleKey(stage)));
+        EXPECT_EQ(SIM_GetGameMode()->GetDescription(), GTranslation::GetString(SIM_GameMode::TextKey(stage)));
+        EXPECT_NE(SIM_GetGameMode()->GetTitle(), SIM_GameMode::TitleKey(stage)) << "shipped";
+        EXPECT_NE(SIM_GetGameMode()->GetDescription(), SIM_GameMode::TextKey(stage)) << "shipped";
+        keys.insert(SIM_GameMode::TitleKey(stage));
+        keys.insert(SIM_GameMode::TextKey(stage));
     }
+    EXPECT_EQ(keys.size(), 2u * SIM_GameMode::NumModes);
 }

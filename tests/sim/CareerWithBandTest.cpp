@@ -22,6 +22,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Fame.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_GameMode.h"
 #include "sim/SIM_Names.h"
 #include "sim/SIM_Statistics.h"
 
@@ -306,6 +307,9 @@ TEST_F(BandTest, AStrongBandGigsItsWayToARecordDeal)
     }
     EXPECT_GT(copies, 0);
     EXPECT_GT(royalties, 0.0f);
+    // Dreamer, amateur, gigging, signed: every stage reached in turn, each announced once.
+    EXPECT_EQ(SIM_GetGameMode()->GetCurrentMode(), SIM_GameMode::SIGNED);
+    EXPECT_EQ(screens.Count("ShowCareerStage"), 3);
     EXPECT_TRUE(screens.Alerts().empty()) << screens.Alerts().front();
 }
 

@@ -54,7 +54,7 @@ protected:
     {
         int n = 0;
         for (int id = 0; id < SIM_Events::NumEvents; ++id)
-            n += Events()->HasFired(SIM_Events::EVENTID(id));
+            n += Events()->GetFired(id);
         return n;
     }
 
@@ -75,7 +75,7 @@ TEST(EventAmounts, TheRelativesGiftIsAQuarterOfTheNetWorthAtLeast60InFives)
         float worth;
         float gift;
     } const cases[] = {
-        {100, 60}, {1000, 250}, {1010, 250}, {0, 60}, {-5000, 60}, {259, 60},
+        {100, 60}, {1000, 250}, {1010, 250}, {0, 60}, {-5000, 60}, {220, 60}, {236, 60}, {259, 60},
         {260, 65}, {279, 65}, {280, 70}, {1e6f, 250000}, {nan, 60}, {inf, 60}, {-inf, 60},
     };
     for (const Case& c : cases) {
@@ -117,7 +117,7 @@ TEST_F(EventsTest, NoEventInTheFirstTenDaysNorForAPlayerWhoIsNotStuck)
         balance.status = c.status;
         for (int day = 0; day < c.days; ++day)
             Events()->NextTurn();
-        EXPECT_EQ(Events()->GetDayCounter(), c.days);
+        EXPECT_EQ(Events()->GetDaysSinceLastEvent(), c.days);
         EXPECT_EQ(FiredCount(), c.fired);
     }
 }
@@ -126,7 +126,7 @@ TEST_F(EventsTest, AStuckPlayerGetsEachEventOnceAndThenNothingMore)
 {
     Hire(INSTRUMENT_DRUMS, 0.9f);
     SetFame(20);
-    Events()->SetDayCounter(10);
+    Events()->SetDaysSinceLastEvent(10);
     for (int day = 1; day <= 3; ++day) {
         Events()->NextTurn();
         EXPECT_EQ(FiredCount(), day);
@@ -184,7 +184,7 @@ TEST_F(EventsTest, AWealthyRelativePaysAndSaysHowMuch)
     EXPECT_NE(Captions()[0].find("$ 250,000"), std::string::npos) << Captions()[0];
     EXPECT_EQ(Captions()[0].find('<'), std::string::npos);
     EXPECT_TRUE(screens.Has("PlaySound data/sounds/cash.ogg"));
-    EXPECT_TRUE(Events()->HasFired(SIM_Events::WEALTHY_RELATIVE));
+    EXPECT_TRUE(Events()->GetFired(SIM_Events::WEALTHY_RELATIVE));
 }
 
 TEST_F(EventsTest, ARockStarsMentionRaisesTheFameAndNamesTheBand)
@@ -227,7 +227,7 @@ TEST_F(EventsTest, AnInstrumentIsNeverGivenToAnEmptyBandAndTheGiftWaits)
 {
     screens.Clear();
     Events()->TriggerEvent(SIM_Events::GIVEN_INSTRUMENT);
-    EXPECT_FALSE(Events()->HasFired(SIM_Events::GIVEN_INSTRUMENT));
+    EXPECT_FALSE(Events()->GetFired(SIM_Events::GIVEN_INSTRUMENT));
     EXPECT_TRUE(Captions().empty());
     EXPECT_EQ(screens.Alerts().size(), 1u) << "a caller that skipped the check is reported";
     for (SIM_Asset* a : SIM_Asset::All)
@@ -249,10 +249,10 @@ TEST_F(EventsTest, TheDayPassBringsTheEventToAStuckPlayerOnTheEleventhDay)
     SIM_GetSim()->EndDay();
     ASSERT_EQ(Captions().size(), 1u) << "only the relative is valid for a band of one with no fame";
     EXPECT_NE(Captions()[0].find("$ 60"), std::string::npos) << Captions()[0];
-    EXPECT_TRUE(Events()->HasFired(SIM_Events::WEALTHY_RELATIVE));
+    EXPECT_TRUE(Events()->GetFired(SIM_Events::WEALTHY_RELATIVE));
     // A new game forgets it all.
     NewGame(2);
-    EXPECT_EQ(Events()->GetDayCounter(), 0);
+    EXPECT_EQ(Events()->GetDaysSinceLastEvent(), 0);
     EXPECT_EQ(FiredCount(), 0);
 }
 
@@ -294,4 +294,24 @@ TEST_F(SimTest, TheFirstHookOfANameAnswersIt)
     EXPECT_EQ(otherCalls, 0);
     EXPECT_EQ(screens.calls, (std::vector<std::string> {"OpenPractice"}));
     EXPECT_EQ(screens.reports, (std::vector<std::string> {"GWarning Hook not found: broken"}));
+}
+
+// What the player sees at the end of such a day, in order: the day's options, then the new
+// career stage, then the lucky break, and the timed hints last.
+TEST_F(EventsTest, APromotionAndALuckyBreakComeAfterTheDailyOptionsAndBeforeTheHints)
+{
+    SIM_GetGlobalVariables()->Set("RS_OTHER_BAND_CHANCE", 0.0f);
+    EndDays(10);
+    for (INSTRUMENT i : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR})
+        Hire(i);
+    Events()->SetFired(SIM_Events::GIVEN_INSTRUMENT, true); // only the relative is left
+    screens.Clear();
+    SIM_GetSim()->EndDay();
+    std::vector<std::string> seen;
+    for (const std::string& c : screens.calls)
+        if (c == "RebuildDailyOptions" || c == "ShowCareerStage" || c.rfind("ShowCaption", 0) == 0
+            || c == "CheckTimedHints")
+            seen.push_back(c.rfind("ShowCaption", 0) == 0 ? "ShowCaption" : c);
+    EXPECT_EQ(seen, (std::vector<std::string> {"RebuildDailyOptions", "ShowCareerStage", "ShowCaption",
+                                               "CheckTimedHints"}));
 }
