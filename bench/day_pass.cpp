@@ -6,6 +6,7 @@
 #include "career/SIM_RehearsalVenue.h"
 #include "career/SIM_Song.h"
 #include "career/SIM_Venue.h"
+#include "player/ScriptedPlayer.h"
 #include "port/Paths.h"
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Band.h"
@@ -101,6 +102,28 @@ void BM_DayPassYearTen(benchmark::State& state)
     SIM_GetGlobalVariables()->Load();
 }
 BENCHMARK(BM_DayPassYearTen)->Unit(benchmark::kMicrosecond);
+
+// Year ten of a twenty-year career played by the sensible scripted player: the state the
+// player's own choices built (line-up, songs, albums, assets, booked gigs, deal).
+void BM_DayPassPlayedYearTen(benchmark::State& state)
+{
+    UseBuildTree();
+    SIM_GetSim()->Close();
+    CareerOptions options;
+    options.seed = 7;
+    options.strategy = PlayerStrategy::Sensible;
+    options.years = 20.0f;
+    options.stopAfterDays = 10 * SIM_Date::DaysPerYear;
+    ScriptedPlayer player(options);
+    player.Play();
+    // Later days run on from the same state; the career's end is far enough away.
+    for (auto _ : state)
+        SIM_GetSim()->Process();
+    state.counters["songs"] = static_cast<double>(SIM_Song::All.size());
+    state.counters["albums"] = static_cast<double>(SIM_Album::All.size());
+    SIM_GetSim()->Close();
+}
+BENCHMARK(BM_DayPassPlayedYearTen)->Unit(benchmark::kMicrosecond)->Iterations(500);
 
 // A rehearsal day of six members over 40 songs (the list of rehearsals is emptied as it
 // goes, as a new game would).

@@ -221,8 +221,15 @@ void SIM_Asset::PayDiscounted() const
 
 void SIM_Asset::Process()
 {
-    if (owned && dailyCost != 0.0f)
-        SIM_GetFinances()->SpendCash(dailyCost);
+    if (!owned || dailyCost == 0.0f)
+        return;
+    // Upkeep the band cannot pay is not run up as debt for ever: the asset is taken away
+    // by this day's pass instead.
+    if (dailyCost > 0.0f && SIM_GetFinances()->GetCash() < dailyCost) {
+        InsufficientUpkeep();
+        return;
+    }
+    SIM_GetFinances()->SpendCash(dailyCost);
 }
 
 void SIM_Asset::ProcessAll()

@@ -257,10 +257,20 @@ TEST_F(AssetTest, TheDayPassChargesUpkeepOnceAndTakesAwayEveryRepossessedAsset)
     van->Purchase(false);
     EXPECT_FALSE(van->IsRepossessed());
 
-    // Nothing in the day pass marks an asset for want of money.
+    // Upkeep the band cannot pay takes the asset away rather than running up debt; what
+    // the cash still covers is paid and kept.
+    crew->Purchase(false); // owned in the order van, shirts, crew
+    SetCash(5.0f);
+    SIM_Asset::ProcessAll();
+    EXPECT_TRUE(van->IsOwned()) << "3 a day is paid";
+    EXPECT_TRUE(shirts->IsOwned()) << "2 a day is paid with what is left";
+    EXPECT_FALSE(crew->IsOwned()) << "7 a day is more than is left";
+    EXPECT_TRUE(crew->IsRepossessed());
+    EXPECT_FLOAT_EQ(Cash(), 0.0f);
     SetCash(-100000.0f);
     EndDays(3);
-    EXPECT_TRUE(van->IsOwned());
+    EXPECT_FALSE(van->IsOwned());
+    EXPECT_GE(Cash(), -100000.0f) << "no upkeep is charged on debt";
 }
 
 TEST_F(AssetTest, PerGigCostsSumTheOwnedAssetsAndAreSpentTimesTheFactor)
