@@ -9,6 +9,8 @@ GAM_PlayBalancer* GAM_GetBalancer()
 
 void GAM_PlayBalancer::Reset()
 {
+    status = 0;
+    history.clear();
 }
 
 void GAM_PlayBalancer::NextDay()

@@ -9,6 +9,9 @@ SIM_Events* SIM_GetEvents()
 
 void SIM_Events::Reset()
 {
+    daysSinceLastEvent = 0;
+    for (bool& f : fired)
+        f = false;
 }
 
 void SIM_Events::NextTurn()

@@ -9,6 +9,7 @@ SIM_GameMode* SIM_GetGameMode()
 
 void SIM_GameMode::Reset()
 {
+    mode = 0;
 }
 
 void SIM_GameMode::CheckForPromotion()
