@@ -82,6 +82,17 @@ void BM_SaveGameYear10(benchmark::State& state)
 }
 BENCHMARK(BM_SaveGameYear10)->Unit(benchmark::kMillisecond);
 
+void BM_ParseYear10(benchmark::State& state)
+{
+    Year10Career();
+    const std::string text = SIM_GetSaveGame()->Compose();
+    for (auto _ : state) {
+        SaveFormat::Document doc;
+        benchmark::DoNotOptimize(doc.Parse(text));
+    }
+}
+BENCHMARK(BM_ParseYear10)->Unit(benchmark::kMillisecond);
+
 void BM_LoadGameYear10(benchmark::State& state)
 {
     Year10Career();

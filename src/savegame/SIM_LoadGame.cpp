@@ -109,7 +109,7 @@ bool ReadFile(const std::string& path, std::string& text, std::string& why)
 bool Validate(const Document& doc, std::string& why)
 {
     size_t next = 0;
-    for (int child : doc.Root().children) {
+    for (int child = doc.Root().firstChild; child >= 0; child = doc.At(child).next) {
         const Node& n = doc.At(child);
         if (n.leaf || next == std::size(RequiredSections))
             continue;
@@ -155,7 +155,7 @@ public:
     {
         if (!Valid())
             return nullptr;
-        for (int c : Self().children) {
+        for (int c = Self().firstChild; c >= 0; c = doc->At(c).next) {
             const Node& n = doc->At(c);
             if (n.leaf && n.tag == key)
                 return &n.value;
@@ -168,7 +168,7 @@ public:
         static const std::string empty;
         const std::string* v = Find(key);
         if (!v) {
-            Problem(std::string("<") + (Valid() ? Self().tag : std::string("?")) + "> has no " + key);
+            Problem("<" + std::string(Valid() ? Self().tag : std::string_view("?")) + "> has no " + key);
             return empty;
         }
         return *v;
@@ -205,7 +205,7 @@ public:
     {
         std::vector<Record> out;
         if (Valid())
-            for (int c : Self().children)
+            for (int c = Self().firstChild; c >= 0; c = doc->At(c).next)
                 if (!doc->At(c).leaf && doc->At(c).tag == tag)
                     out.emplace_back(*doc, c);
         return out;

@@ -146,18 +146,38 @@ std::vector<std::string> SplitCommaList(const std::string& text)
     return out;
 }
 
-bool Document::Parse(const std::string& text)
+void Document::Append(int parent, Node&& node)
+{
+    nodes.push_back(std::move(node));
+    const int index = static_cast<int>(nodes.size() - 1);
+    if (parent < 0)
+        return;
+    Node& p = nodes[static_cast<size_t>(parent)];
+    if (p.lastChild < 0)
+        p.firstChild = index;
+    else
+        nodes[static_cast<size_t>(p.lastChild)].next = index;
+    p.lastChild = index;
+}
+
+bool Document::Parse(const std::string& source)
 {
     nodes.clear();
     error.clear();
-    if (text.size() > MaxFileBytes) {
+    if (source.size() > MaxFileBytes) {
         error = "file too large";
         return false;
     }
+    text = source;
+    size_t lines = 1;
+    for (char c : text)
+        lines += c == '\n';
+    nodes.reserve(lines);
     std::vector<int> open;
     bool closed = false;
     size_t pos = 0;
     const size_t n = text.size();
+    const std::string_view all(text);
     while (pos < n) {
         const size_t lt = text.find('<', pos);
         if (lt == std::string::npos) {
@@ -179,14 +199,14 @@ bool Document::Parse(const std::string& text)
             error = "broken tag";
             return false;
         }
-        std::string tag = text.substr(lt + 1, gt - lt - 1);
+        const std::string_view tag = all.substr(lt + 1, gt - lt - 1);
         if (tag.empty() || tag == "/") {
             error = "empty tag";
             return false;
         }
         if (tag[0] == '/') {
             if (open.empty() || nodes[static_cast<size_t>(open.back())].tag != tag.substr(1)) {
-                error = "unexpected closing tag " + tag;
+                error = "unexpected closing tag " + std::string(tag);
                 return false;
             }
             open.pop_back();
@@ -196,7 +216,8 @@ bool Document::Parse(const std::string& text)
         }
         // A value: text without a line break up to the key's closing tag.
         const size_t next = text.find('<', gt + 1);
-        if (next != std::string::npos && text.compare(next, 1 + 1 + tag.size() + 1, "</" + tag + ">") == 0 &&
+        if (next != std::string::npos && next + tag.size() + 3 <= n && text[next + 1] == '/' &&
+            all.substr(next + 2, tag.size()) == tag && text[next + 2 + tag.size()] == '>' &&
             std::memchr(text.data() + gt + 1, '\n', next - gt - 1) == nullptr) {
             if (open.empty()) {
                 error = "value outside the file's block";
@@ -207,12 +228,11 @@ bool Document::Parse(const std::string& text)
                 return false;
             }
             Node node;
-            node.tag = std::move(tag);
+            node.tag = tag;
             node.value = Unescape(text.substr(gt + 1, next - gt - 1));
             node.leaf = true;
-            nodes.push_back(std::move(node));
-            nodes[static_cast<size_t>(open.back())].children.push_back(static_cast<int>(nodes.size() - 1));
-            pos = next + nodes.back().tag.size() + 3;
+            Append(open.back(), std::move(node));
+            pos = next + tag.size() + 3;
             continue;
         }
         if (open.empty()) {
@@ -225,12 +245,9 @@ bool Document::Parse(const std::string& text)
             return false;
         }
         Node node;
-        node.tag = std::move(tag);
-        nodes.push_back(std::move(node));
-        const int index = static_cast<int>(nodes.size() - 1);
-        if (!open.empty())
-            nodes[static_cast<size_t>(open.back())].children.push_back(index);
-        open.push_back(index);
+        node.tag = tag;
+        Append(open.empty() ? -1 : open.back(), std::move(node));
+        open.push_back(static_cast<int>(nodes.size() - 1));
         pos = gt + 1;
     }
     if (nodes.empty()) {
@@ -238,7 +255,7 @@ bool Document::Parse(const std::string& text)
         return false;
     }
     if (!open.empty()) {
-        error = "the file ends inside <" + nodes[static_cast<size_t>(open.back())].tag + ">";
+        error = "the file ends inside <" + std::string(nodes[static_cast<size_t>(open.back())].tag) + ">";
         return false;
     }
     return true;
@@ -246,8 +263,8 @@ bool Document::Parse(const std::string& text)
 
 int Document::Find(const Node& parent, const char* tag) const
 {
-    for (int child : parent.children)
-        if (At(child).tag == tag)
+    for (int child = parent.firstChild; child >= 0; child = At(child).next)
+        if (!At(child).leaf && At(child).tag == tag)
             return child;
     return -1;
 }

@@ -5,6 +5,7 @@
 // XML library reads it.
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace SaveFormat {
@@ -217,25 +218,32 @@ bool ParseFloat(const std::string& text, float& out);
 // MaxListTokens pieces.
 std::vector<std::string> SplitCommaList(const std::string& text);
 
-// One block of a parsed file: a tag with children, or a key with its value.
+// One block of a parsed file: a tag with children, or a key with its value. Tags point
+// into the document's own copy of the text.
 struct Node {
-    std::string tag;
+    std::string_view tag;
     std::string value;
     bool leaf = false;
-    std::vector<int> children; // indices into Document::nodes
+    int firstChild = -1;
+    int lastChild = -1;
+    int next = -1; // the next child of the same parent
 };
 
 // A whole file as blocks. Parse never recurses, never throws and bounds everything it
 // keeps; on failure `error` says what is wrong.
 struct Document {
+    std::string text;
     std::vector<Node> nodes; // nodes[0] is the root "<xml>" block when parsed
     std::string error;
 
-    bool Parse(const std::string& text);
+    bool Parse(const std::string& source);
     const Node& Root() const { return nodes[0]; }
     const Node& At(int i) const { return nodes[static_cast<size_t>(i)]; }
     // The first child block of `parent` with that tag, or -1.
     int Find(const Node& parent, const char* tag) const;
+
+private:
+    void Append(int parent, Node&& node);
 };
 
 // A file name that is safe as a texture name: no '/', '\' or "..".
