@@ -66,6 +66,14 @@ constexpr const char* SavedBandAttributes[] = {
     "band_rehearsal", "band_musicianship", "band_chemistry", "band_live_experience", "band_hype", "band_motivation",
 };
 
+// Bounds on what a file may rebuild, far above any career: a hostile file cannot make the
+// load crawl (members pair up with each other, songs are looked up per rehearsal entry).
+constexpr size_t MaxMusicians = 2000;
+constexpr size_t MaxMembers = 16;
+constexpr size_t MaxSongs = 5000;
+constexpr size_t MaxAlbums = 1000;
+constexpr size_t MaxAttributes = 256;
+
 // A damaged file could log a line per value; past this many a load logs no more.
 constexpr int MaxLoggedProblems = 64;
 int problemsLogged = 0;
@@ -209,6 +217,15 @@ public:
                 if (!doc->At(c).leaf && doc->At(c).tag == tag)
                     out.emplace_back(*doc, c);
         return out;
+    }
+    // At most `limit` of the blocks, with a log line when there were more.
+    static std::vector<Record> Capped(std::vector<Record> records, size_t limit, const char* what)
+    {
+        if (records.size() > limit) {
+            Problem(std::string("too many ") + what + ": the rest are skipped");
+            records.erase(records.begin() + static_cast<std::ptrdiff_t>(limit), records.end());
+        }
+        return records;
     }
     // The items of the list block `list`.
     std::vector<Record> Items(const char* list, const char* item) const { return Block(list).Blocks(item); }
@@ -419,11 +436,13 @@ void SIM_LoadGame::LoadRiza(const Record& r)
 {
     SIM_Riza* riza = SIM_GetRiza();
     savedRizaSLID = r.Int(Key::SLIDUpper);
+    if (ClaimId(savedRizaSLID, "player character"))
+        riza->SetSLID(savedRizaSLID);
     riza->SetForename(r.Str(Key::Forename));
     // The attribute rows give each attribute its parent; the file gives the rest.
     riza->LoadAttributes();
     std::set<std::string> seen;
-    for (const Record& a : r.Items(Tag::Attributes, Tag::Attribute)) {
+    for (const Record& a : Record::Capped(r.Items(Tag::Attributes, Tag::Attribute), MaxAttributes, "attributes")) {
         const std::string name = a.Str(Key::Name);
         if (name.empty() || name == "none" || !seen.insert(name).second)
             continue;
@@ -431,7 +450,7 @@ void SIM_LoadGame::LoadRiza(const Record& r)
     }
     riza->GetSkills().Clear();
     seen.clear();
-    for (const Record& s : r.Items(Tag::Skills, Tag::Skill)) {
+    for (const Record& s : Record::Capped(r.Items(Tag::Skills, Tag::Skill), MaxAttributes, "skills")) {
         const std::string name = s.Str(Key::Name);
         if (name.empty() || !seen.insert(name).second)
             continue;
@@ -518,7 +537,7 @@ void SIM_LoadGame::LoadAssets(const Record& r)
 
 void SIM_LoadGame::LoadMusicians(const Record& r)
 {
-    for (const Record& item : r.Blocks(Tag::Musician)) {
+    for (const Record& item : Record::Capped(r.Blocks(Tag::Musician), MaxMusicians, "musicians")) {
         const int id = item.Int(Key::Slid);
         if (!ClaimId(id, "musician"))
             continue;
@@ -588,7 +607,7 @@ void SIM_LoadGame::LoadBand(const Record& r)
     band->SetName(r.Raw(Key::BandNameKey));
     band->SetSponsoredname(r.Raw(Key::SponsoredName));
     band->SetYearCount(r.Int(Key::YearCount, 0));
-    for (const Record& item : r.Items(Tag::Members, Tag::Member)) {
+    for (const Record& item : Record::Capped(r.Items(Tag::Members, Tag::Member), MaxMembers, "members")) {
         SIM_Musician* m = FindMusician(item.Int(Key::Slid));
         if (!m || band->IsMember(m)) {
             Problem("band member skipped");
@@ -632,7 +651,7 @@ void SIM_LoadGame::LoadElements(const Record& r)
 
 void SIM_LoadGame::LoadSongs(const Record& r, bool retired)
 {
-    for (const Record& item : r.Blocks(Tag::Song)) {
+    for (const Record& item : Record::Capped(r.Blocks(Tag::Song), MaxSongs, "songs")) {
         const int id = item.Int(Key::Slid);
         if (!ClaimId(id, "song"))
             continue;
@@ -669,7 +688,7 @@ void SIM_LoadGame::LoadAlbums(const Record& r)
 {
     std::set<int> albumIds;
     std::vector<SIM_Album*> needBaseId;
-    for (const Record& item : r.Blocks(Tag::Album)) {
+    for (const Record& item : Record::Capped(r.Blocks(Tag::Album), MaxAlbums, "albums")) {
         SIM_Album::SavedState state;
         state.albumId = item.Int(Key::Slid);
         if (state.albumId < 0 || state.albumId >= SIM_SLIDBase::MaxSLID || !albumIds.insert(state.albumId).second) {
