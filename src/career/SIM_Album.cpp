@@ -165,6 +165,22 @@ void SIM_Album::SetProductionQuality(float q)
     productionQuality = std::isnan(q) ? 0.0f : std::clamp(q, 0.0f, 1.0f);
 }
 
+void SIM_Album::Restore(const SavedState& s)
+{
+    const auto finite = [](float v) { return std::isfinite(v) ? v : 0.0f; };
+    albumId = s.albumId;
+    mode = s.mode == 1 ? 1 : 0;
+    SetWeeksSinceRelease(s.weeksSinceRelease);
+    songQuality = finite(s.songQuality);
+    SetProductionQuality(finite(s.productionQuality));
+    productionCost = finite(s.productionCost);
+    daysInStudio = std::max(0, s.daysInStudio);
+    coverTexture = s.coverTexture;
+    royaltiesEarned = finite(s.royaltiesEarned);
+    totalEarned = finite(s.totalEarned);
+    copiesSold = std::max(0, s.copiesSold);
+}
+
 void SIM_Album::SetWeeksSinceRelease(int weeks)
 {
     weeksSinceRelease = std::clamp(weeks, 0, MaxWeeks);

@@ -75,6 +75,23 @@ public:
     // The tracks as added; a song deleted since may still be listed until the next change.
     const std::vector<SIM_Song*>& GetTracks() const { return tracks; }
 
+    // What a saved game holds of an album, restored as it stands (the mode as 0 or 1,
+    // the weeks within 0..MaxWeeks, numbers that are not finite as 0).
+    struct SavedState {
+        int albumId = 0;
+        int mode = 0;
+        int weeksSinceRelease = 0;
+        float songQuality = 0.0f;
+        float productionQuality = 0.0f;
+        float productionCost = 0.0f;
+        int daysInStudio = 0;
+        std::string coverTexture;
+        float royaltiesEarned = 0.0f;
+        float totalEarned = 0.0f;
+        int copiesSold = 0;
+    };
+    void Restore(const SavedState& state);
+
     static std::vector<SIM_Album*> All;
 
 private:

@@ -89,6 +89,8 @@ public:
     bool GetFlag(int flag) const { return flag >= 0 && flag < NumFlags && flags[flag]; }
     bool IsOwned() const { return owned; }
     bool IsAssigned() const { return assigned; }
+    // The assigned flag as a saved game holds it; nothing else changes.
+    void SetAssigned(bool a) { assigned = a; }
     bool IsRepossessed() const { return repossess; }
     float GetPurchaseCost() const { return purchaseCost; }
     float GetDailyCost() const { return dailyCost; }

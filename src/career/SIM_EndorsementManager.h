@@ -14,6 +14,7 @@ public:
     // The chance of an offer today, before the days count and the other conditions.
     static float DailyChance();
     int GetDays() const { return days; }
+    void SetDays(int d) { days = d; }
 
 private:
     int days = 0;

@@ -3,6 +3,7 @@
 #include "career/SIM_Asset.h"
 #include "engine/GTranslation.h"
 #include "engine/Utilities.h"
+#include "sim/GAM_PlayBalancer.h"
 #include "sim/GAssert.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_Fame.h"
@@ -17,13 +18,11 @@
 #include <vector>
 
 namespace {
-// Reads the play balancer: GAM_GetBalancer()->GetStatus() and GAM_PlayBalancer::GetNetWorth().
-// Minimal: replaced when this class's rules are built; until the balancer judges, nobody is
-// stuck and nothing is worth anything.
+// Reads the play balancer's judgement and the player's net worth.
 class PlayBalancerReader : public SIM_EventsBalance {
 public:
-    int GetStatus() override { return 0; }
-    float GetNetWorth() override { return 0.0f; }
+    int GetStatus() override { return GAM_GetBalancer()->GetStatus(); }
+    float GetNetWorth() override { return GAM_PlayBalancer::GetNetWorth(); }
 };
 
 SIM_EventsBalance*& InstalledBalance()

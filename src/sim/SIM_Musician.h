@@ -54,6 +54,7 @@ public:
     float GetChemistry() const { return chemistry; }
     void SetChemistry(float c) { chemistry = c; }
     float GetEgo() const { return ego; }
+    void SetEgo(float e) { ego = e; }
     float GetResentment() const { return resentment; }
     void SetResentment(float r) { resentment = r; }
     float GetMotivation() const { return motivation; }

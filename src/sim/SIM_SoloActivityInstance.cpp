@@ -2,6 +2,7 @@
 
 #include "sim/GAssert.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_PlayLog.h"
 #include "sim/SIM_Screens.h"
 
@@ -13,11 +14,11 @@ std::vector<SIM_SoloActivityInstance*> SIM_SoloActivityInstance::All;
 
 namespace {
 
-// Runs a named hook. The table of named hooks is the screens' to fill; until it answers
-// here, a hook named by an activity is only noted in the debug log.
+// Runs a named hook through the game's table of named functions (an unknown name is a line
+// in the debug log there).
 void TriggerNamedHook(const std::string& name)
 {
-    GWarning(("Activity hook not run: " + name).c_str(), __FILE__, __LINE__);
+    SIM_GetFunctionTable()->Trigger(name);
 }
 
 SIM_SoloActivityInstance::HookTrigger hookTrigger = TriggerNamedHook;

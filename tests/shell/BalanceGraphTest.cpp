@@ -107,7 +107,7 @@ TEST_F(BalanceGraphTest, TheGraphDrawsTheHistoryOverBlackInACentredDialog)
     GUI_Balance::Create(); // a second opens in place of the first
     GUI_Balance* graph = GUI_Balance::PTheWindow;
     ASSERT_NE(graph, nullptr);
-    EXPECT_EQ(GUI_GetWindowManager()->Windows().size(), 1u);
+    EXPECT_EQ(ScreenWindows().size(), 1u);
     EXPECT_EQ(graph->GetWidth(), 500);
     EXPECT_EQ(graph->rect.left, (1024 - 500) / 2);
     EXPECT_EQ(graph->GetGraphRect().left, graph->rect.left + 50);
@@ -143,5 +143,5 @@ TEST_F(BalanceGraphTest, TheGraphDrawsTheHistoryOverBlackInACentredDialog)
 
     delete GUI_Balance::PTheWindow;
     EXPECT_EQ(GUI_Balance::PTheWindow, nullptr);
-    EXPECT_TRUE(GUI_GetWindowManager()->Windows().empty());
+    EXPECT_TRUE(ScreenWindows().empty());
 }
