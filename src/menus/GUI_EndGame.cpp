@@ -18,20 +18,6 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-void ResumeMusic()
-{
-    GUI_Sounds* sounds = GUI_GetSounds();
-    if (sounds->GetMusicChannel())
-        sounds->UnMuteMusic();
-    else
-        sounds->StartMusic();
-    sounds->RefreshMusicVolume();
-}
-
-} // namespace
-
 GUI_EndGame* GUI_GetEndGame()
 {
     static GUI_EndGame* screen = new GUI_EndGame;
@@ -180,7 +166,7 @@ void GUI_EndGame::Leave()
     GUI_GetSounds()->StopSound(crowd_);
     crowd_ = {};
     Deactivate();
-    ResumeMusic();
+    GUI_GetSounds()->ResumeMusic();
     SIM_GetStatistics()->StartTimer();
 }
 

@@ -20,17 +20,6 @@ namespace {
 
 const char* const kApplause = "data/sounds/crowd_small_clap.ogg";
 
-// The music as it was before a story screen paused it.
-void ResumeMusic()
-{
-    GUI_Sounds* sounds = GUI_GetSounds();
-    if (sounds->GetMusicChannel())
-        sounds->UnMuteMusic();
-    else
-        sounds->StartMusic();
-    sounds->RefreshMusicVolume();
-}
-
 } // namespace
 
 GUI_YearlyReview* GUI_GetYearlyReview()
@@ -161,7 +150,7 @@ void GUI_YearlyReview::Continue(intptr_t)
     GUI_GetSounds()->StopSound(review->applause_);
     review->applause_ = {};
     review->Deactivate();
-    ResumeMusic();
+    GUI_GetSounds()->ResumeMusic();
     SIM_GetStatistics()->StartTimer();
     SIM_GetStatistics()->NextYear();
 }
@@ -183,6 +172,6 @@ void GUI_YearlyReview::Clear()
     GUI_GetSounds()->StopSound(applause_);
     applause_ = {};
     Deactivate();
-    ResumeMusic();
+    GUI_GetSounds()->ResumeMusic();
     SIM_GetStatistics()->StartTimer();
 }

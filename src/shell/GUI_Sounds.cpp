@@ -284,3 +284,12 @@ void GUI_Sounds::Process()
         }
     }
 }
+
+void GUI_Sounds::ResumeMusic()
+{
+    if (GetMusicChannel())
+        UnMuteMusic();
+    else
+        StartMusic();
+    RefreshMusicVolume();
+}

@@ -59,6 +59,8 @@ public:
     void MuteMusic();
     void UnMuteMusic();
     void RefreshMusicVolume();
+    // The music as it was before a story screen paused it: unmuted, or started if none plays.
+    void ResumeMusic();
     void RefreshMasterVolume();
     // Plays the file once and pauses the music until it has ended.
     void OverrideMusic(const char* file);

@@ -285,8 +285,9 @@ TEST_F(StoryScreensTest, VerdictBarsAndGrades)
         EXPECT_EQ(verdict->GetCrowdSound(), c.sound) << c.fame << " " << c.income;
         EXPECT_FALSE(verdict->GetFameVerdict().empty());
         EXPECT_FALSE(verdict->GetFortuneVerdict().empty());
-        if (!(c.income == c.income))
+        if (std::isnan(c.income)) {
             EXPECT_EQ(verdict->GetFortuneValue(), "$ 0");
+        }
         GUI_EndGame::Continue(0); // not shown yet, but called directly it leaves
         EXPECT_FALSE(verdict->IsActive());
     }
