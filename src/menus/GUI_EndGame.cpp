@@ -62,9 +62,7 @@ void GUI_EndGame::Activate()
         return;
     const float w = D3DEngine::W, h = D3DEngine::H;
     active_ = true;
-    SIM_GetStatistics()->StopTimer();
-    SetPosition(0.0f, 0.0f, w, h);
-    GUI_GetWindowManager()->AddModal(this);
+    GUI_OpenStoryScreen(this);
     ClearButtons();
     mainMenu_ = new GUI_ButtonText("ENDGAME_MAINMENU", MainMenu, 0);
     mainMenu_->SetTooltip("ENDGAME_MAINMENU_TOOLTIP", 0);

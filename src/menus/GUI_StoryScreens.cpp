@@ -5,6 +5,10 @@
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_YearlyReview.h"
 
+#include "engine/gfx/D3DEngine.h"
+#include "shell/GUI_WindowManager.h"
+#include "sim/SIM_Statistics.h"
+
 #include <cmath>
 
 void GUI_ClearStoryScreens()
@@ -13,6 +17,13 @@ void GUI_ClearStoryScreens()
     GUI_GetYearlyReview()->Clear();
     GUI_GetGameMode()->Clear();
     GUI_GetFMV()->Clear();
+}
+
+void GUI_OpenStoryScreen(GUI_WindowBase* screen)
+{
+    SIM_GetStatistics()->StopTimer();
+    screen->SetPosition(0.0f, 0.0f, D3DEngine::W, D3DEngine::H);
+    GUI_GetWindowManager()->AddModal(screen);
 }
 
 long long GUI_WholeNumber(double value)

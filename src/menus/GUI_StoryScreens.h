@@ -5,6 +5,11 @@
 // sound, the paused music and the stopped play clock.
 void GUI_ClearStoryScreens();
 
+// Puts a full-screen story screen up over everything: the play clock stops while the
+// player reads it.
+class GUI_WindowBase;
+void GUI_OpenStoryScreen(GUI_WindowBase* screen);
+
 // A counter or a fame shown as a whole number: cut towards zero, and a value that is no
 // number (or beyond the range of an int) never reaches the conversion.
 long long GUI_WholeNumber(double value);

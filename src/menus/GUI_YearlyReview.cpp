@@ -73,9 +73,7 @@ void GUI_YearlyReview::Activate()
         return;
     const float w = D3DEngine::W, h = D3DEngine::H;
     active_ = true;
-    SIM_GetStatistics()->StopTimer();
-    SetPosition(0.0f, 0.0f, w, h);
-    GUI_GetWindowManager()->AddModal(this);
+    GUI_OpenStoryScreen(this);
     ClearButtons();
     continue_ = new GUI_ButtonText("YEAREND_CONTINUE", Continue, 0);
     continue_->SetPosition(w / 2.0f - 150.0f, h - 60.0f, w / 2.0f + 150.0f, h - 38.0f);
