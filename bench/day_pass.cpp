@@ -1,4 +1,5 @@
 // The end-of-day pass over a new game, and opening the simulation with the shipped data.
+#include "BenchBand.h"
 #include "career/SIM_Album.h"
 #include "career/SIM_CharityGigManager.h"
 #include "career/SIM_Gig.h"
@@ -49,16 +50,7 @@ void StartBusyGame()
     SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", 1000000.0f);
     SIM_GetGlobalVariables()->Set("RS_RESIGN_CONSIDER_THRESHOLD", -1.0f);
     SIM_GetSim()->Reset();
-    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
-                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
-    for (INSTRUMENT instrument : lineUp) {
-        auto* m = new SIM_Musician;
-        m->SetInstrument(instrument);
-        m->SetAbility(0.5f, 0.8f);
-        if (SIM_Personality* p = SIM_Personality::GetRandom())
-            m->AddPersonality(p);
-        SIM_GetBand()->AddMusician(m);
-    }
+    HireBenchBand();
     while (SIM_Song::All.size() < 40)
         SIM_Song::CreateNew(0.5f)->SetName("Song " + std::to_string(SIM_Song::All.size()));
     SIM_GetBand()->ApplyToAttribute("band_rehearsal", 0.5f, 0.0f, "bench");

@@ -1,4 +1,5 @@
 // Saving and loading a game ten years into a busy career.
+#include "BenchBand.h"
 #include "career/SIM_Album.h"
 #include "career/SIM_Song.h"
 #include "port/Paths.h"
@@ -34,16 +35,7 @@ void Year10Career()
     SIM_GetSim()->Open();
     SIM_GetGlobalVariables()->Set("GAME_DURATION_YEARS", 1000000.0f);
     SIM_GetSim()->Reset();
-    const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR,
-                                 INSTRUMENT_KEYBOARD, INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
-    for (INSTRUMENT instrument : lineUp) {
-        auto* m = new SIM_Musician;
-        m->SetInstrument(instrument);
-        m->SetAbility(0.5f, 0.8f);
-        if (SIM_Personality* p = SIM_Personality::GetRandom())
-            m->AddPersonality(p);
-        SIM_GetBand()->AddMusician(m);
-    }
+    HireBenchBand();
     // Ten years: a song a week, an album of eight a year.
     for (int day = 0; day < 10 * 84; ++day) {
         SIM_GetFinances()->AddCash(100.0f);
