@@ -7,6 +7,7 @@
 #include "menus/GUI_SaveList.h"
 #include "port/sdl/PortEvent.h"
 #include "savegame/SIM_LoadGame.h"
+#include "savegame/SaveFormat.h"
 #include "shell/GUI_ConfirmDialog.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_Tooltip.h"
@@ -48,7 +49,9 @@ GUI_LoadGameSlot::GUI_LoadGameSlot(const std::string& fileName, const SIM_LoadCo
     }
     if (!summary)
         return; // the name alone; the reader has logged why
-    thumbnail_.SetTexture(summary->avatarTexture);
+    // An edited or older save may name no picture, or one that is no plain file name.
+    const bool usable = !summary->avatarTexture.empty() && SaveFormat::IsSafeTextureName(summary->avatarTexture);
+    thumbnail_.SetTexture(usable ? summary->avatarTexture : std::string("notset.dds"));
     date_ = summary->date;
     band_ = Line("LOADCONFIG_BAND", summary->bandName);
     fame_ = Line("LOADCONFIG_FAME", std::to_string(std::isfinite(summary->fame) ? std::lround(summary->fame) : 0));
