@@ -21,6 +21,8 @@
 #include "shell/GUI_GameModeBase.h"
 #include "menus/GUI_LoadingScreen.h"
 #include "menus/GUI_MenuCredits.h"
+#include "menus/GUI_MenuLoad.h"
+#include "menus/GUI_MenuSave.h"
 #include "menus/GUI_MenuMain.h"
 #include "menus/GUI_MenuNew.h"
 #include "menus/GUI_MenuOptions.h"
@@ -212,6 +214,10 @@ GUI_GameModeBase* Game::GetModeObject(int mode) const
         return GUI_GetMenuOptions();
     case MODE_NEWGAME:
         return GUI_GetMenuNewGame();
+    case MODE_SAVE:
+        return GUI_GetMenuSave();
+    case MODE_LOAD:
+        return GUI_GetMenuLoad();
     case MODE_CREDITS:
         return GUI_GetMenuCredits();
     case MODE_GUI:
