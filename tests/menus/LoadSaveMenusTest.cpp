@@ -7,6 +7,7 @@
 #include "menus/GUI_MenuSave.h"
 #include "port/sdl/PortEvent.h"
 #include "savegame/SIM_SaveGame.h"
+#include "savegame/SaveMask.h"
 #include "savegame/SaveFormat.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_ConfirmDialog.h"
@@ -32,15 +33,7 @@ std::string ReadAll(const std::string& path)
     return s.str();
 }
 
-// The save without the wall-clock date and the play timer.
-std::string Masked(const std::string& text)
-{
-    static const std::regex date("<date>[^<]*</date>");
-    static const std::regex elapsed("<elapsed>[^<]*</elapsed>");
-    return std::regex_replace(std::regex_replace(text, date, "<date>-</date>"), elapsed, "<elapsed>-</elapsed>");
-}
-
-std::string Composed() { return Masked(SIM_GetSaveGame()->Compose()); }
+std::string Composed() { return MaskedSave(SIM_GetSaveGame()->Compose()); }
 
 // Two saves line by line: the first line that differs, not two whole files.
 void ExpectSameSave(const std::string& actual, const std::string& expected)
@@ -232,7 +225,7 @@ TEST_F(LoadSaveMenusTest, DeletingAndReplacingAskFirst)
     Answer(true);
     WaitFade();
     EXPECT_EQ(GetGame()->GetCurrentMode(), GUI_GetMenuMain());
-    ExpectSameSave(Masked(ReadAll(SaveFormat::SavePath("second"))), Composed());
+    ExpectSameSave(MaskedSave(ReadAll(SaveFormat::SavePath("second"))), Composed());
 }
 
 TEST_F(LoadSaveMenusTest, NamesTheGameCannotSaveUnderAreRefusedAndAFailedSaveStays)

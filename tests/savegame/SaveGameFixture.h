@@ -18,6 +18,7 @@
 #include "career/SIM_Venue.h"
 #include "savegame/SIM_LoadGame.h"
 #include "savegame/SIM_SaveGame.h"
+#include "savegame/SaveMask.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "savegame/SaveFormat.h"
 #include "sim/GAM_PlayBalancer.h"
@@ -48,13 +49,7 @@ protected:
 
     // The save without what legitimately changes between two writes: the wall-clock date
     // and the play timer.
-    static std::string Masked(const std::string& text)
-    {
-        static const std::regex date("<date>[^<]*</date>");
-        static const std::regex elapsed("<elapsed>[^<]*</elapsed>");
-        return std::regex_replace(std::regex_replace(text, date, "<date>-</date>"), elapsed,
-                                  "<elapsed>-</elapsed>");
-    }
+    static std::string Masked(const std::string& text) { return MaskedSave(text); }
     static std::string Compose() { return SIM_GetSaveGame()->Compose(); }
 
     template <class T>
