@@ -7,6 +7,36 @@ add_executable(amp_portraitgen portraitgen/PortraitGen.cpp)
 
 set(portrait_outputs)
 set(portrait_moods _vsad _sad _neutral _happy)
+
+# Draws one face of a list file (amp_portraitgen writes an SVG for every mood) and renders
+# the moods asked for to <out_dir>/<name>_<mood>.jpg at size x size; the pictures are
+# appended to the list named by out_var.
+function(amp_render_face list_file name svg_dir out_dir size label out_var)
+  set(svgs)
+  foreach(mood IN LISTS portrait_moods)
+    list(APPEND svgs ${svg_dir}/${name}${mood}.svg)
+  endforeach()
+  add_custom_command(OUTPUT ${svgs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${svg_dir}
+    COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_portraitgen> ${list_file} ${name} ${svg_dir}
+    DEPENDS amp_portraitgen ${list_file}
+    COMMENT "Drawing ${label} ${name}" VERBATIM)
+  set(jpgs ${${out_var}})
+  foreach(mood IN LISTS ARGN)
+    set(svg ${svg_dir}/${name}${mood}.svg)
+    set(png ${svg_dir}/${name}${mood}.png)
+    set(jpg ${out_dir}/${name}${mood}.jpg)
+    add_custom_command(OUTPUT ${jpg}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+      COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -f png -o ${png} ${svg}
+      COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_imgconv> ${png} ${jpg}
+      DEPENDS ${svg} amp_imgconv
+      COMMENT "Rendering ${name}${mood}.jpg" VERBATIM)
+    list(APPEND jpgs ${jpg})
+  endforeach()
+  set(${out_var} ${jpgs} PARENT_SCOPE)
+endfunction()
+
 amp_read_list(${ART_DIR}/portraits.txt people)
 foreach(entry IN LISTS people)
   string(REPLACE "|" ";" f "${entry}")
@@ -17,27 +47,8 @@ foreach(entry IN LISTS people)
   endif()
   set(svg_dir ${ART_WORK}/portraits/${name})
   set(out_dir ${GAME_DATA}/bitmaps/${gender}_portraits/${name})
-  set(svgs)
-  foreach(mood IN LISTS portrait_moods)
-    list(APPEND svgs ${svg_dir}/${name}${mood}.svg)
-  endforeach()
-  add_custom_command(OUTPUT ${svgs}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${svg_dir}
-    COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_portraitgen> ${ART_DIR}/portraits.txt ${name} ${svg_dir}
-    DEPENDS amp_portraitgen ${ART_DIR}/portraits.txt
-    COMMENT "Drawing portraits of ${name}" VERBATIM)
-  foreach(mood IN LISTS portrait_moods)
-    set(svg ${svg_dir}/${name}${mood}.svg)
-    set(png ${svg_dir}/${name}${mood}.png)
-    set(jpg ${out_dir}/${name}${mood}.jpg)
-    add_custom_command(OUTPUT ${jpg}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
-      COMMAND ${RSVG_CONVERT} -w 128 -h 128 -f png -o ${png} ${svg}
-      COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_imgconv> ${png} ${jpg}
-      DEPENDS ${svg} amp_imgconv
-      COMMENT "Rendering ${name}${mood}.jpg" VERBATIM)
-    list(APPEND portrait_outputs ${jpg})
-  endforeach()
+  amp_render_face(${ART_DIR}/portraits.txt ${name} ${svg_dir} ${out_dir} 128 "portraits of"
+                  portrait_outputs ${portrait_moods})
 endforeach()
 
 add_custom_target(game_portraits ALL DEPENDS ${portrait_outputs})
@@ -64,31 +75,16 @@ foreach(entry IN LISTS avatars)
   endif()
   set(svg_dir ${ART_WORK}/avatars/${name})
   set(out_dir ${GAME_DATA}/bitmaps/avatars/${name})
-  set(svgs)
-  foreach(mood IN LISTS portrait_moods)
-    list(APPEND svgs ${svg_dir}/${name}${mood}.svg)
-  endforeach()
-  add_custom_command(OUTPUT ${svgs}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${svg_dir}
-    COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_portraitgen> ${ART_DIR}/avatars.txt ${name} ${svg_dir}
-    DEPENDS amp_portraitgen ${ART_DIR}/avatars.txt
-    COMMENT "Drawing the avatar ${name}" VERBATIM)
   string(REPLACE "," ";" moods "${moods}")
+  set(suffixed)
   foreach(mood IN LISTS moods)
     if(NOT "_${mood}" IN_LIST portrait_moods)
       message(FATAL_ERROR "art/avatars.txt: unknown mood ${mood} of ${name}")
     endif()
-    set(svg ${svg_dir}/${name}_${mood}.svg)
-    set(png ${svg_dir}/${name}_${mood}.png)
-    set(jpg ${out_dir}/${name}_${mood}.jpg)
-    add_custom_command(OUTPUT ${jpg}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
-      COMMAND ${RSVG_CONVERT} -w 256 -h 256 -f png -o ${png} ${svg}
-      COMMAND ${RUN_TOOL} $<TARGET_FILE:amp_imgconv> ${png} ${jpg}
-      DEPENDS ${svg} amp_imgconv
-      COMMENT "Rendering the avatar ${name}_${mood}.jpg" VERBATIM)
-    list(APPEND avatar_outputs ${jpg})
+    list(APPEND suffixed _${mood})
   endforeach()
+  amp_render_face(${ART_DIR}/avatars.txt ${name} ${svg_dir} ${out_dir} 256 "the avatar"
+                  avatar_outputs ${suffixed})
 endforeach()
 
 add_custom_target(game_avatars ALL DEPENDS ${avatar_outputs})

@@ -327,25 +327,10 @@ SIM_Song* SIM_LoadGame::FindSong(int id) const
 void SIM_LoadGame::ClearGame()
 {
     SIM_SIM* sim = SIM_GetSim();
-    sim->SetTenYearsUp(false);
-    SIM_GetGameMode()->Reset();
-    SIM_DailyOption::ClearAll();
-    SIM_PublicityEvent::ClearEvents();
-    SIM_Message::ClearMessages();
-    SIM_Gig::Reset();
+    sim->ClearCareer();
+    // A new game offers fresh gigs later; a loaded one must not keep this game's offers.
     while (!SIM_Gig::PotentialGigs.empty())
         delete SIM_Gig::PotentialGigs.front();
-    SIM_GetCharityGigManager()->PurgeUnbookedGigs();
-    SIM_GetRecordCompany()->Reset();
-    SIM_GetPractice()->Clear();
-
-    SIM_GetBand()->ClearMembers();
-    SIM_GetBand()->InitialiseData();
-    SIM_Relationship::Clear();
-    SIM_Musician::Close();
-    SIM_Rehearsal::Open();
-    SIM_Song::Open();
-    SIM_Album::Open();
 
     SIM_NamedValueList::Globals().Clear();
     SIM_Attribute::Clear();

@@ -101,7 +101,7 @@ void SIM_SIM::Open()
     opened = true;
 }
 
-void SIM_SIM::Reset()
+void SIM_SIM::ClearCareer()
 {
     SetTenYearsUp(false);
     SIM_GetGameMode()->Reset();
@@ -122,6 +122,11 @@ void SIM_SIM::Reset()
     SIM_Rehearsal::Open();
     SIM_Song::Open();
     SIM_Album::Open();
+}
+
+void SIM_SIM::Reset()
+{
+    ClearCareer();
 
     SIM_GetPortraits()->Open();
     SIM_GetPortraits()->MakeUsed(SIM_GetScreens()->GetAvatarTexture());

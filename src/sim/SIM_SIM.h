@@ -21,6 +21,9 @@ public:
     void Open();
     // Starts a new game.
     void Reset();
+    // Empties the career a game holds: stage, daily options and messages, gigs, the record deal,
+    // the band, its musicians, songs, rehearsals and albums. A new game and a load start here.
+    void ClearCareer();
     // Releases the tables at shutdown; a new Open may follow.
     void Close();
     // Counts one activity; ends the day once the day's activities are used up. Ignored
