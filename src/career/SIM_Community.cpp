@@ -93,9 +93,7 @@ void SIM_Community::GeneratePage(std::string* vars)
     AddVariable(vars, "ava", avatarName.c_str());
     AddVariable(vars, "nam", riza->GetForeName().c_str());
     AddVariable(vars, "age", std::to_string(year - 1986).c_str());
-    const float money = SIM_GetFinances()->GetCash();
-    const float wholeCash = std::isfinite(money) ? std::clamp(money, -1e15f, 1e15f) : 0.0f;
-    const std::string cash = "$ " + NumToDelimitedChar(static_cast<long long>(wholeCash));
+    const std::string cash = "$ " + FormatMoney(SIM_GetFinances()->GetCash());
     AddVariable(vars, "cas", cash.c_str());
     AddVariable(vars, "fam", Format("%.2f", SIM_GetFame()->GetFame()).c_str());
     AddVariable(vars, "job", "none");

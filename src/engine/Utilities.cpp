@@ -4,6 +4,7 @@
 #include "port/MacFile.h"
 #include "port/Report.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -188,6 +189,38 @@ char* NumToDelimitedChar(long long number, char* buffer, size_t size)
     CopyCut(NumToDelimitedChar(number), buffer, size);
     return buffer;
 }
+
+long long WholeNumber(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    constexpr double top = 9.0e15;
+    if (value >= top)
+        return static_cast<long long>(top);
+    if (value <= -top)
+        return -static_cast<long long>(top);
+    return static_cast<long long>(value);
+}
+
+std::string FormatMoney(double amount) { return NumToDelimitedChar(WholeNumber(amount)); }
+
+std::string FormatMoneyMagnitude(double amount)
+{
+    return NumToDelimitedChar(WholeNumber(std::fabs(amount)));
+}
+
+int PercentOf(double fraction)
+{
+    if (std::isnan(fraction))
+        return 0;
+    // A fraction read from a float is off by a few ulps; a small allowance keeps 0.29f
+    // at 29 while 0.289 still reads 28.
+    const double percent = std::clamp(fraction * 100.0, -1e9, 1e9);
+    const double whole = std::trunc(std::fabs(percent) + 1e-4);
+    return static_cast<int>(percent < 0 ? -whole : whole);
+}
+
+std::string FormatPercent(double fraction) { return std::to_string(PercentOf(fraction)) + "%"; }
 
 void ForEachLine(FILE* file, const std::function<void(const std::string&)>& use)
 {

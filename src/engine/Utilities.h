@@ -44,6 +44,22 @@ char* NumToDelimitedChar(long long number, char (&buffer)[N])
     return NumToDelimitedChar(number, buffer, N);
 }
 
+// A counter, fame or amount shown as a whole number: cut toward zero; a value that is no
+// number reads 0 and one beyond +-9e15 is held there, so no conversion overflows.
+long long WholeNumber(double value);
+
+// The game's one money formatter: an amount of money as WholeNumber, written with digit
+// groups ("1,234,567"; "-12" for -12.9).
+std::string FormatMoney(double amount);
+// The same without the sign, for read-outs that show a negative amount by its colour.
+std::string FormatMoneyMagnitude(double amount);
+
+// The game's one percentage helper: a fraction as whole percent, cut toward zero the way
+// the screens show it, but without float artefacts (0.29f is 29, not 28). NaN reads as 0.
+int PercentOf(double fraction);
+// The same written with its sign: "29%".
+std::string FormatPercent(double fraction);
+
 // Hands every line of the open file to `use`, each with its line end; the text after the
 // last line end comes last (empty when the file ends with one).
 void ForEachLine(FILE* file, const std::function<void(const std::string&)>& use);

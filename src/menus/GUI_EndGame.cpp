@@ -102,7 +102,7 @@ void GUI_EndGame::ChooseText()
     fameValue_ = buffer;
 
     const SIM_Statistics* stats = SIM_GetStatistics();
-    const long long money = GUI_WholeNumber(stats->GetFloatCounter(SIM_Statistics::TOTAL_INCOME));
+    const long long money = WholeNumber(stats->GetFloatCounter(SIM_Statistics::TOTAL_INCOME));
     fortuneFraction_ = Fraction(double(money), 100000.0);
     fortuneVerdict_ = GTranslation::GetValueName(fortuneFraction_, "ENDGAME_FORTUNE");
     fortuneValue_ = "$ " + NumToDelimitedChar(money);

@@ -55,8 +55,7 @@ GUI_LoadGameSlot::GUI_LoadGameSlot(const std::string& fileName, const SIM_LoadCo
     date_ = summary->date;
     band_ = Line("LOADCONFIG_BAND", summary->bandName);
     fame_ = Line("LOADCONFIG_FAME", std::to_string(std::isfinite(summary->fame) ? std::lround(summary->fame) : 0));
-    const double cash = std::isfinite(summary->cash) ? std::clamp<double>(summary->cash, -1e15, 1e15) : 0.0;
-    cash_ = std::string(GTranslation::GetString("LOADCONFIG_CASH")) + " $" + NumToDelimitedChar(static_cast<long long>(cash));
+    cash_ = std::string(GTranslation::GetString("LOADCONFIG_CASH")) + " $" + FormatMoney(summary->cash);
 }
 
 void GUI_LoadGameSlot::SetPosition(float l, float t, float r, float b)

@@ -26,13 +26,3 @@ void GUI_OpenStoryScreen(GUI_WindowBase* screen)
     GUI_GetWindowManager()->AddModal(screen);
 }
 
-long long GUI_WholeNumber(double value)
-{
-    if (!std::isfinite(value))
-        return 0;
-    if (value >= 9.0e15)
-        return 9000000000000000LL;
-    if (value <= -9.0e15)
-        return -9000000000000000LL;
-    return static_cast<long long>(value);
-}

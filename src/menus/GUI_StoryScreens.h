@@ -10,6 +10,3 @@ void GUI_ClearStoryScreens();
 class GUI_WindowBase;
 void GUI_OpenStoryScreen(GUI_WindowBase* screen);
 
-// A counter or a fame shown as a whole number: cut towards zero, and a value that is no
-// number (or beyond the range of an int) never reaches the conversion.
-long long GUI_WholeNumber(double value);

@@ -131,8 +131,8 @@ void GUI_YearlyReview::Draw()
     for (int i = 0; i < 4; ++i)
         DrawStatistic(189.0f, 390.0f + 22.0f * i, left[i], labels_[i]);
     const long long right[3] = {stats->GetIntCounter(SIM_Statistics::TOTAL_AUDIENCE),
-                                GUI_WholeNumber(stats->GetFloatCounter(SIM_Statistics::DAMAGE_COST)),
-                                GUI_WholeNumber(stats->GetFloatCounter(SIM_Statistics::TOTAL_INCOME))};
+                                WholeNumber(stats->GetFloatCounter(SIM_Statistics::DAMAGE_COST)),
+                                WholeNumber(stats->GetFloatCounter(SIM_Statistics::TOTAL_INCOME))};
     for (int i = 0; i < 3; ++i)
         DrawStatistic(478.0f, 390.0f + 22.0f * i, int(std::clamp(right[i], -2000000000LL, 2000000000LL)),
                       labels_[4 + i]);

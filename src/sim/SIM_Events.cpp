@@ -134,7 +134,7 @@ void SIM_Events::TriggerWealthyRelative()
     const float amount = WealthyRelativeAmount(GetBalance()->GetNetWorth());
     SIM_GetFinances()->AddCash(amount);
     std::string text = GTranslation::GetString("EVENT_WEALTHYRELATIVE");
-    GTranslation::ReplaceToken(text, "<CASH>", "$ " + NumToDelimitedChar(static_cast<long long>(amount)));
+    GTranslation::ReplaceToken(text, "<CASH>", "$ " + FormatMoney(amount));
     ShowStory(text);
     SIM_GetScreens()->PlaySound("data/sounds/cash.ogg");
 }

@@ -29,6 +29,38 @@ TEST(NumToDelimitedCharTest, Table)
     }
 }
 
+TEST(MoneyAndPercentTest, MoneyIsCutToWholeAndNeverOverflows)
+{
+    struct Case {
+        double amount;
+        const char* text;
+        const char* magnitude;
+    } cases[] = {
+        {0.0, "0", "0"}, {99.99, "99", "99"}, {-12.9, "-12", "12"}, {1234567.8, "1,234,567", "1,234,567"},
+        {-2500.0, "-2,500", "2,500"}, {3.0e9, "3,000,000,000", "3,000,000,000"},
+        {std::nan(""), "0", "0"}, {1e300, "9,000,000,000,000,000", "9,000,000,000,000,000"},
+        {-1e300, "-9,000,000,000,000,000", "9,000,000,000,000,000"}, {HUGE_VAL, "0", "0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatMoney(c.amount), c.text) << c.amount;
+        EXPECT_EQ(FormatMoneyMagnitude(c.amount), c.magnitude) << c.amount;
+    }
+}
+
+TEST(MoneyAndPercentTest, PercentagesTruncateWithoutFloatArtefacts)
+{
+    struct Case {
+        double fraction;
+        int percent;
+    } cases[] = {
+        {0.29f, 29}, {0.57f, 57}, {0.289, 28}, {0.999, 99}, {1.0f, 100}, {0.0, 0},
+        {-0.29f, -29}, {-0.005, 0}, {std::nan(""), 0}, {0.7f, 70}, {0.1f * 3, 30},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PercentOf(c.fraction), c.percent) << c.fraction;
+    EXPECT_EQ(FormatPercent(0.29f), "29%");
+}
+
 TEST(NumToDelimitedCharTest, BufferFormCutsToSize)
 {
     char buffer[8];

@@ -4,6 +4,7 @@
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
 #include "menus/GUI_GameMode.h"
+#include "engine/Utilities.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
 #include "menus/GUI_MenuMain.h"
@@ -261,9 +262,9 @@ TEST_F(StoryScreensTest, VerdictBarsAndGrades)
     EXPECT_EQ(GUI_EndGame::Fraction(std::nan(""), 250.0), 0.0f);
     EXPECT_EQ(GUI_EndGame::Fraction(1.0, 0.0), 0.0f);
     EXPECT_EQ(GUI_EndGame::Fraction(500.0, 250.0), 1.0f);
-    EXPECT_EQ(GUI_WholeNumber(std::nan("")), 0);
-    EXPECT_EQ(GUI_WholeNumber(1e30), 9000000000000000LL);
-    EXPECT_EQ(GUI_WholeNumber(-12.9), -12);
+    EXPECT_EQ(WholeNumber(std::nan("")), 0);
+    EXPECT_EQ(WholeNumber(1e30), 9000000000000000LL);
+    EXPECT_EQ(WholeNumber(-12.9), -12);
 
     // The grades: full fame and 100,000 earned fill both bars and cheer; a mean of exactly
     // one half cheers too.
