@@ -22,6 +22,7 @@
 #include "sim/SIM_Practice.h"
 #include "sim/SIM_Riza.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -122,7 +123,11 @@ GUI_PracticeProgress::GUI_PracticeProgress(SIM_Musician* musician) : musician_(m
     bar_.SetTexture("practice_progress.bmp");
     barEmpty_.SetTexture("practice_progress_empty.bmp");
     portrait_.width = portrait_.height = 100.0f;
-    portrait_.SetTexture(musician ? musician->GetPortraitTexture() : SIM_GetRiza()->GetPortraitTexture());
+    std::string picture = musician ? musician->GetPortraitTexture() : SIM_GetRiza()->GetPortraitTexture();
+    // The player character's face is the avatar the player chose.
+    if (!musician && picture.empty())
+        picture = SIM_GetScreens()->GetAvatarTexture();
+    portrait_.SetTexture(picture);
     box_.width = box_.height = 108.333336f;
     shown_ = CurrentAbility();
 }

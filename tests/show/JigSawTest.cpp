@@ -19,11 +19,20 @@ namespace {
 
 class JigSawTest : public MiniGameTest {
 protected:
-    GUI_JigSaw* Open(bool checkClassic = true)
+    // Every element is on offer, so the pool holds more than the song's own.
+    GUI_JigSaw* Open(bool checkClassic = true, bool oneElement = false)
     {
+        for (SIM_SongElement* e : SIM_SongElement::All)
+            SIM_SongElement::Unlock(e->GetName().c_str());
         song = SIM_Song::CreateNew(SIM_GetRiza()->GetValue("inspiration"));
+        if (oneElement) {
+            song->ClearElements();
+            for (int i = 0; i < NUM_SONG_SECTIONS; ++i)
+                song->AddElement(SIM_SongElement::All.front(), SONG_SECTION(i));
+        }
         GUI_JigSaw::Create(song, checkClassic);
         WaitFade();
+        CloseHints();
         EXPECT_NE(GUI_JigSaw::PTheWindow.Get(), nullptr);
         return GUI_JigSaw::PTheWindow;
     }
@@ -38,6 +47,7 @@ protected:
     {
         Drag(piece->GetCenterX(), piece->GetCenterY(), to.x, to.y);
         Step();
+        CloseHints();
     }
     // The song's quality for its present elements, as the simulation computes it.
     float Recomputed()
@@ -97,7 +107,7 @@ TEST_F(JigSawTest, MovingAPieceBetweenSectionsEmptiesTheFirstAndDropsOutsideGoHo
 {
     GUI_JigSaw* j = Open();
     GUI_JigSawPiece* intro = Section(SONG_SECTION_INTRO)->GetPiece();
-    GUI_JigSawPiece* verse = Section(SONG_SECTION_VERSE1)->GetPiece();
+    SIM_SongElement* verse = Section(SONG_SECTION_VERSE1)->GetPiece()->GetElement();
     // Onto its own section: kept there, placed again with its sound.
     DragPiece(intro, SlotCentre(SONG_SECTION_INTRO));
     EXPECT_EQ(Section(SONG_SECTION_INTRO)->GetPiece(), intro);
@@ -112,10 +122,8 @@ TEST_F(JigSawTest, MovingAPieceBetweenSectionsEmptiesTheFirstAndDropsOutsideGoHo
     Step();
     EXPECT_FALSE(j->GetFinishButton()->GetEnabled());
     // The verse's old piece is gone and its element is back in the pool.
-    EXPECT_TRUE(std::any_of(j->GetPool().begin(), j->GetPool().end(), [](const GUI_JigSawPiece* p) {
-        return p->GetElement() != nullptr;
-    }));
-    (void)verse;
+    EXPECT_TRUE(std::any_of(j->GetPool().begin(), j->GetPool().end(),
+                            [verse](const GUI_JigSawPiece* p) { return p->GetElement() == verse; }));
 
     // Dropped in no slot: back home, nothing changes.
     GUI_JigSawPiece* pooled = j->GetPool().front();
@@ -181,7 +189,7 @@ TEST_F(JigSawTest, BlankNamesBecomeUntitledAndARandomNameIsTakenFromTheList)
         EXPECT_EQ(GUI_JigSaw::FinalName(c.typed), c.kept) << '"' << c.typed << '"';
 
     GUI_JigSaw* j = Open(false);
-    ClickCentre(reinterpret_cast<GUI_ButtonBase*>(j->GetRandomButton()));
+    ClickCentre(static_cast<GUI_ButtonBase*>(j->GetRandomButton()));
     Step();
     const std::string random = song->GetName();
     EXPECT_EQ(j->GetName(), random);
@@ -218,10 +226,8 @@ TEST_F(JigSawTest, TheNamingHintFollowsTwoJigsawsClosedWithoutARandomName)
 
 TEST_F(JigSawTest, ScrollingShiftsThePoolOneElementAtATime)
 {
-    // Every element on offer: enough candidates for a second page.
-    for (SIM_SongElement* e : SIM_SongElement::All)
-        SIM_SongElement::Unlock(e->GetName().c_str());
-    GUI_JigSaw* j = Open();
+    // A song of one element in every section leaves every other element on offer.
+    GUI_JigSaw* j = Open(true, true);
     Step();
     const int candidates = j->GetCandidates();
     ASSERT_GT(candidates, 18) << "the shipped elements no longer fill two rows";
@@ -229,13 +235,13 @@ TEST_F(JigSawTest, ScrollingShiftsThePoolOneElementAtATime)
     EXPECT_FALSE(j->GetScrollLeftButton()->IsVisible());
     EXPECT_TRUE(j->GetScrollRightButton()->IsVisible());
     SIM_SongElement* second = j->GetPool()[1]->GetElement();
-    ClickCentre(reinterpret_cast<GUI_ButtonBase*>(j->GetScrollRightButton()));
+    ClickCentre(static_cast<GUI_ButtonBase*>(j->GetScrollRightButton()));
     Step();
     EXPECT_EQ(j->GetScrollOffset(), 1);
     EXPECT_EQ(j->GetPool().front()->GetElement(), second);
     EXPECT_TRUE(j->GetScrollLeftButton()->IsVisible());
     SaveArtifact("jigsaw_scrolled.png");
-    ClickCentre(reinterpret_cast<GUI_ButtonBase*>(j->GetScrollLeftButton()));
+    ClickCentre(static_cast<GUI_ButtonBase*>(j->GetScrollLeftButton()));
     Step();
     EXPECT_EQ(j->GetScrollOffset(), 0);
 }

@@ -3,6 +3,8 @@
 // artifacts, and the count of days that have ended.
 #include "harness/GameHarness.h"
 #include "shell/GUI_ButtonBase.h"
+#include "shell/GUI_ButtonTypes.h"
+#include "shell/GUI_HintHelp.h"
 #include "sim/SIM_SIM.h"
 
 #include <filesystem>
@@ -19,4 +21,13 @@ protected:
     }
     void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     int Days() const { return SIM_GetSim()->GetTurnCount(); }
+    // A hint pop-up takes every click until it is closed: the player closes it first.
+    void CloseHints()
+    {
+        for (int i = 0; i < 8 && GUI_HintHelp::IsActive(); ++i) {
+            ClickCentre(GUI_HintHelp::AllWindows.back()->GetCloseButton());
+            Step();
+        }
+        ASSERT_FALSE(GUI_HintHelp::IsActive());
+    }
 };

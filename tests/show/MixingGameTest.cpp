@@ -24,6 +24,7 @@ protected:
         EXPECT_NE(SIM_RecordingStudio::GetCurrentStudio(), nullptr);
         GUI_MixingGame::Create();
         WaitFade();
+        CloseHints();
         EXPECT_NE(GUI_MixingGame::PTheWindow.Get(), nullptr);
         return GUI_MixingGame::PTheWindow;
     }
@@ -102,7 +103,7 @@ TEST_F(MixingGameTest, QualityScoresTheRatiosAndTheStudioDayIsTakenOnce)
     ASSERT_TRUE(g->Finished());
     EXPECT_EQ(album->GetDaysInStudio(), daysBefore + 1);
     EXPECT_GT(album->GetProductionQuality(), 0.0f);
-    EXPECT_EQ(g->GetResultText().substr(g->GetResultText().size() - 7), "87.50%");
+    EXPECT_EQ(g->GetResultText().substr(g->GetResultText().size() - 6), "87.50%");
     EXPECT_TRUE(g->GetFinishButton()->IsVisible());
     // Faders stay where they were once the tape has stopped.
     const V2 knob = g->GetFader(0)->KnobCentre();

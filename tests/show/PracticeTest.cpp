@@ -1,6 +1,7 @@
 // The practice game inside the real in-game screen: opened by the simulation's "practice"
 // hook, previewing on the game clock, scored from real key presses, ending the day once.
 #include "MiniGameFixture.h"
+#include "engine/gfx/D3DEngine.h"
 #include "port/sdl/PortEvent.h"
 #include "savegame/SIM_LoadGame.h"
 #include "savegame/SIM_SaveGame.h"
@@ -25,6 +26,7 @@ protected:
     {
         EXPECT_TRUE(SIM_GetFunctionTable()->Trigger("practice"));
         WaitFade();
+        CloseHints();
         EXPECT_NE(GUI_Practice::PTheWindow.Get(), nullptr);
         return GUI_Practice::PTheWindow;
     }
