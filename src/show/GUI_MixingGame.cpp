@@ -269,10 +269,10 @@ void GUI_MixingGame::DrawTimer()
     if (started_ && !finished_) {
         timer_.Update();
         t = std::clamp(float(timer_.GetElapsed()) / kGameMs, 0.0f, 1.0f);
-        if (t >= 1.0f)
+        if (t >= 1.0f) {
             EndTimer();
-    } else if (finished_) {
-        t = 1.0f;
+            return;
+        }
     }
     CTexturedSprite block;
     block.SetTexture("mix_timer.bmp");
@@ -313,7 +313,8 @@ void GUI_MixingGame::Draw()
     DrawQualityLeds();
     if (finished_)
         GDIText::AddChunk(0.0f, 165.0f, result_, kLCDFontName, 22, D3DEngine::W, 1, 0, 0, 0);
-    DrawTimer();
+    else
+        DrawTimer();
     GDIText::RenderChunks(-1);
 }
 
