@@ -8,6 +8,7 @@
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
+#include "shell/GUI_Particles.h"
 #include "shell/GUI_WindowManager.h"
 #include "show/GUI_JigSaw.h"
 #include "sim/SIM_Names.h"
@@ -244,6 +245,54 @@ TEST_F(JigSawTest, ScrollingShiftsThePoolOneElementAtATime)
     ClickCentre(static_cast<GUI_ButtonBase*>(j->GetScrollLeftButton()));
     Step();
     EXPECT_EQ(j->GetScrollOffset(), 0);
+}
+
+TEST_F(JigSawTest, ALinkingDropSoundsAndTheNotesStopWhenTheScreenCloses)
+{
+    GUI_JigSaw* j = Open();
+    // A pool piece whose left edge matches the right edge of the intro's piece links the
+    // intro to the first verse.
+    const int introRight = Section(SONG_SECTION_INTRO)->GetPiece()->GetRightColor();
+    GUI_JigSawPiece* linking = nullptr;
+    for (GUI_JigSawPiece* p : j->GetPool())
+        if (p->GetLeftColor() == introRight)
+            linking = p;
+    if (!linking)
+        GTEST_SKIP() << "no pool piece matches this song's intro";
+    DragPiece(linking, SlotCentre(SONG_SECTION_VERSE1));
+    EXPECT_TRUE(GUI_JigsawSection::Linked(SONG_SECTION_INTRO));
+    int matches = 0;
+    for (int i = 0; i < 3; ++i)
+        matches += audio.Count("data/sounds/song_match_" + std::to_string(i) + ".ogg");
+    EXPECT_EQ(matches, 1);
+    const auto notes = [] {
+        return std::count_if(GUI_ParticleManager::Emmiters.begin(), GUI_ParticleManager::Emmiters.end(),
+                             [](const GUI_ParticleEmmiter* e) { return e->GetConfigName() == "songnotes"; });
+    };
+    EXPECT_GE(notes(), 2);
+    ASSERT_TRUE(ClickButton("SONGWRITING_FINISH"));
+    WaitFade();
+    EXPECT_EQ(notes(), 0);
+}
+
+TEST_F(JigSawTest, APoolRebuiltUnderADragLetsGoOfTheDraggedPiece)
+{
+    GUI_JigSaw* j = Open();
+    GUI_JigSawPiece* piece = j->GetPool().front();
+    SIM_SongElement* element = piece->GetElement();
+    MouseDown(piece->GetCenterX(), piece->GetCenterY());
+    Step();
+    ASSERT_EQ(GUI_JigSawPiece::PDragged, piece);
+    MoveMouse(300.0f, 330.0f);
+    Step();
+    // The pool is made anew while the piece is held: the held piece goes with it.
+    j->SetRebuildPieces();
+    Step();
+    EXPECT_EQ(GUI_JigSawPiece::PDragged, nullptr);
+    MouseUp(300.0f, 330.0f);
+    Step(2);
+    EXPECT_FALSE(GUI_JigsawSection::InSection(element));
+    EXPECT_EQ(j->GetPool().front()->GetElement(), element);
 }
 
 } // namespace
