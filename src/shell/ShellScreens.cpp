@@ -15,6 +15,8 @@
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "show/GUI_MiniGames.h"
+#include "show/GUI_Practice.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -110,6 +112,7 @@ void ShellScreens::StartNewGame()
 {
     SIM_HeadlessScreens::StartNewGame();
     GUI_ClearStoryScreens();
+    GUI_CloseMiniGames();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -125,3 +128,5 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+void ShellScreens::OpenPractice() { GUI_Practice::Create(); }
