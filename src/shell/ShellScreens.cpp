@@ -8,6 +8,7 @@
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
+#include "mainscreen/GUI_Relax.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
@@ -125,3 +126,9 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+// Relax chooser.
+void ShellScreens::OpenRelaxChooser()
+{
+    GUI_RelaxChooser::Create();
+}

@@ -37,6 +37,9 @@ public:
     void ActivateYearlyReview() override;
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
+
+    // Relax chooser.
+    void OpenRelaxChooser() override;
 };
 
 // The shell's screens (installed by Game::InitApp).
