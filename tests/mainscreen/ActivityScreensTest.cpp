@@ -96,8 +96,6 @@ protected:
     // Frames after a flow finished: nothing more happens to the day or the cash.
     void ExpectSettled(int days, float cash)
     {
-        PressKey(kKeyEscape);
-        PressKey(kKeyReturn);
         Step(10);
         EXPECT_EQ(Days(), days);
         EXPECT_EQ(Cash(), cash);
