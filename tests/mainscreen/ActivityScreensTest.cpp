@@ -6,6 +6,7 @@
 #include "career/SIM_RehearsalVenue.h"
 #include "career/SIM_Relax.h"
 #include "career/SIM_RelaxVenue.h"
+#include "engine/GTranslation.h"
 #include "harness/GameHarness.h"
 #include "mainscreen/GUI_Auditions.h"
 #include "mainscreen/GUI_Rehearsal.h"
@@ -284,7 +285,47 @@ TEST_F(ActivityScreensTest, AdviceKeepsTheStrongestTwoPairs)
     }
 }
 
+TEST_F(ActivityScreensTest, AdviceIsAQuotedTextAboutTheCandidate)
+{
+    SetValue("RS_CHEMISTRY_CLASH_THRESHOLD", 0.6f);
+    SetValue("RS_CHEMISTRY_MATCH_THRESHOLD", 0.15f);
+    SIM_Musician member, candidate;
+    candidate.SetName("Ada", "Quill");
+    for (float chemistry : {0.9f, 0.05f}) { // a clash, then a match
+        member.SetChemistry(0.0f);
+        candidate.SetChemistry(chemistry);
+        const std::string advice = SIM_PotentialChemistryAdvice {&member, &candidate, 1.0f}.GetAdvice();
+        ASSERT_GE(advice.size(), 2u);
+        EXPECT_EQ(advice.front(), '"');
+        EXPECT_EQ(advice.back(), '"');
+        EXPECT_NE(advice.find("Ada Quill"), std::string::npos) << advice;
+    }
+}
+
 // ---- rehearsal ----------------------------------------------------------------------
+
+TEST_F(ActivityScreensTest, RehearsalSummaryCountsAThresholdAsMedium)
+{
+    HireThree();
+    SetValue("RS_LAZY_REHEARSAL_CHANCE", 0.0f);
+    SIM_Rehearsal* rehearsal = SIM_Rehearsal::Create(SIM_RehearsalVenue::All[0]);
+    ASSERT_FALSE(rehearsal->IsCancelled());
+    const float m = SIM_GetBand()->GetValue("band_motivation");
+    const struct {
+        float low, high;
+        const char* summary;
+    } cases[] = {
+        {m + 0.01f, m + 0.5f, "REHEARSAL_SUMMARY_LOWMOTIVATION"},
+        {m, m + 0.5f, "REHEARSAL_SUMMARY_MEDMOTIVATION"},
+        {m - 0.5f, m, "REHEARSAL_SUMMARY_MEDMOTIVATION"},
+        {m - 0.5f, m - 0.01f, "REHEARSAL_SUMMARY_HIGHMOTIVATION"},
+    };
+    for (const auto& c : cases) {
+        SetValue("RS_REHEARSAL_LOWMOTIV", c.low);
+        SetValue("RS_REHEARSAL_HIGHMOTIV", c.high);
+        EXPECT_EQ(GUI_RehearsalPostMortem::ChooseSummary(rehearsal), GTranslation::GetString(c.summary)) << c.summary;
+    }
+}
 
 TEST_F(ActivityScreensTest, RehearsalCancelKeepsTheDayAndAUsedRoomRunsOnce)
 {
