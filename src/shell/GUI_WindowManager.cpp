@@ -109,10 +109,15 @@ void GUI_WindowManager::CloseTopDialog()
 
 bool GUI_WindowManager::RemoveCloseOnRestart()
 {
-    for (GUI_WindowBase* w : windows_) {
-        if (w->GetCloseOnRestart()) {
-            delete w;
-            return true;
+    // Full-screen and modal screens belong to the last game as much as ordinary windows
+    // do: left open, they would show (and click through to) simulation objects that a new
+    // game or a load has deleted.
+    for (const List* list : {&windows_, &modals_, &fullscreens_}) {
+        for (GUI_WindowBase* w : *list) {
+            if (w->GetCloseOnRestart()) {
+                delete w;
+                return true;
+            }
         }
     }
     return false;

@@ -8,6 +8,7 @@
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
+#include "mainscreen/GUI_Relax.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_HintHelp.h"
@@ -130,3 +131,8 @@ void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initiali
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
 
 void ShellScreens::OpenPractice() { GUI_Practice::Create(); }
+// Relax chooser.
+void ShellScreens::OpenRelaxChooser()
+{
+    GUI_RelaxChooser::Create();
+}

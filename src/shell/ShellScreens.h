@@ -40,6 +40,8 @@ public:
 
     // Mini-games.
     void OpenPractice() override;
+    // Relax chooser.
+    void OpenRelaxChooser() override;
 };
 
 // The shell's screens (installed by Game::InitApp).

@@ -170,6 +170,16 @@ std::set<std::string> ListedTextures(const fs::path& list)
         if ((words >> kind >> name) && (kind == "texture" || kind == "font"))
             names.insert(TextureRequestName(name));
     }
+    // The people's portraits are listed by person beside it (art/portraits.txt), each in
+    // four moods.
+    std::istringstream people(ReadWholeFile((list.parent_path() / "portraits.txt").string()));
+    for (std::string line; std::getline(people, line);) {
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::string name;
+        if (words >> name)
+            for (const char* mood : {"_vsad", "_sad", "_neutral", "_happy"})
+                names.insert(name + mood + ".jpg");
+    }
     return names;
 }
 
