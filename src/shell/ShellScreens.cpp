@@ -5,6 +5,7 @@
 #include "port/Report.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
+#include "show/GUI_Gig.h"
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
@@ -125,3 +126,6 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+// Gig show.
+void ShellScreens::OpenGig(SIM_Performance* performance) { GUI_Gig::Create(performance); }
