@@ -61,7 +61,8 @@ class GUI_GigBackdrop {
 public:
     static constexpr float kLightmapMs = 1000.0f;
     static constexpr float kFlashMs = 200.0f;
-    static constexpr const char* kToolBackdrop = "V_09_The Enormo-Dome_A.jpg";
+    // The viewer shows the largest venue of the shipped table.
+    static constexpr const char* kToolBackdrop = "backdrop_arena.jpg";
 
     // Sets the stage up for a show; a null performance is the viewer tool's empty show.
     void Initialise(SIM_Performance* performance, float personHeight);
