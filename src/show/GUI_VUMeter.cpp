@@ -90,7 +90,9 @@ void GUI_VUMeter::DrawNeedle(float value)
     const float ux = std::sin(a), uy = -std::cos(a);
     const float nx = -uy * needle_.width / 2.0f, ny = ux * needle_.width / 2.0f;
     const float length = 2.0f * kNeedleHalfLength;
-    const float start = std::clamp((pivot.y - meter_.Bottom()) / std::max(-uy, 0.01f), 0.0f, length);
+    // Both base corners stay on the face: the half width's drop counts too.
+    const float start =
+        std::clamp((pivot.y - meter_.Bottom() + std::fabs(ny)) / std::max(-uy, 0.01f), 0.0f, length);
     const V2 base(pivot.x + ux * start, pivot.y + uy * start);
     const V2 tip(pivot.x + ux * length, pivot.y + uy * length);
     const float vBase = 1.0f - start / length;

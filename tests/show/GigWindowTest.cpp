@@ -5,10 +5,12 @@
 #include "career/SIM_Performance.h"
 #include "career/SIM_RecordingStudio.h"
 #include "engine/GTranslation.h"
+#include "engine/gfx/D3DEngine.h"
 #include "menus/GUI_FMVScreen.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
+#include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_WindowManager.h"
 #include "show/GUI_Gig.h"
@@ -37,9 +39,23 @@ protected:
         EXPECT_NE(row, nullptr) << "no gig row on the gig's day";
         if (!row)
             return nullptr;
+        // Music is playing when the show starts.
+        if (!GUI_GetSounds()->GetMusicChannel())
+            GUI_GetSounds()->StartMusic();
+        EXPECT_FALSE(MusicPaused());
         row->Activate();
         WaitFade();
         return GUI_Gig::PTheWindow;
+    }
+    // The player reads the hints over the show and closes them.
+    void CloseHints()
+    {
+        for (int i = 0; i < 4 && !GUI_HintHelp::AllWindows.empty(); ++i) {
+            GUI_HintHelp* hint = GUI_HintHelp::AllWindows.front();
+            ASSERT_NE(hint->GetCloseButton(), nullptr);
+            Click(hint->GetCloseButton()->GetCenterX(), hint->GetCloseButton()->GetCenterY());
+        }
+        EXPECT_TRUE(GUI_HintHelp::AllWindows.empty());
     }
 };
 
@@ -91,6 +107,11 @@ TEST_F(GigWindowTest, BookedGigPlaysFromItsRowAndFinishEndsTheDayOnce)
         EXPECT_FLOAT_EQ(float(gig->GetMeter(i)->GetRect().left), float(int(float(i) * slice)));
         EXPECT_EQ(gig->GetMeter(i)->GetRect().top, GUI_GetGigBackdrop()->GetStageRect().bottom + 10);
     }
+    // The gig's own hint comes first, so the fame hint waits for another night.
+    ASSERT_NE(GUI_HintHelp::Find("gig"), nullptr);
+    EXPECT_TRUE(GUI_HintHelp::Find("gig")->shown);
+    EXPECT_FALSE(GUI_HintHelp::Find("gig fame boost") && GUI_HintHelp::Find("gig fame boost")->shown);
+    CloseHints();
     Step(40);
     SaveArtifact("gig_small_venue.png");
 
@@ -122,6 +143,7 @@ TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScoute
     GUI_Gig* gig = PlayGigAt(large);
     ASSERT_NE(gig, nullptr);
     EXPECT_EQ(GUI_GetGigBackdrop()->GetPersonScalar(), large->GetPersonHeight());
+    CloseHints();
     Step(40);
     SaveArtifact("gig_large_venue.png");
     GUI_StandInCalls().clear();
@@ -141,6 +163,10 @@ TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScoute
     const size_t captionsSigned = GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0;
     BookAndComeToGigDay(large);
     if (SIM_DailyOption* row = TonightsGig()) {
+        // Music is playing when the show starts.
+        if (!GUI_GetSounds()->GetMusicChannel())
+            GUI_GetSounds()->StartMusic();
+        EXPECT_FALSE(MusicPaused());
         row->Activate();
         WaitFade();
         ASSERT_TRUE(ClickButton("GIG_FINISH"));
