@@ -209,17 +209,38 @@ void GUI_Pyro::Draw()
 
 std::vector<GUI_Laser*> GUI_Laser::All;
 
+// How far a ray from `from` at `degrees` runs before it leaves the stage through its top or
+// bottom edge (at most `length`): what lies beyond is under the black bands, so drawing
+// it would only cost fill.
+static float RayInsideStage(V2 from, float degrees, float length)
+{
+    const float dy = -std::cos(degrees * kDegrees);
+    const tagRECT& stage = GUI_GetGigBackdrop()->GetStageRect();
+    float limit = length;
+    if (dy < -0.001f)
+        limit = (from.y - float(stage.top)) / -dy;
+    else if (dy > 0.001f)
+        limit = (float(stage.bottom) - from.y) / dy;
+    return std::clamp(limit, 0.0f, length);
+}
+
 void GUI_LaserBeam::Draw(float angle)
 {
     const V2 origin = laser_->GetPosition();
-    const V2 left = PointAt(origin, GUI_Laser::kBeamLength, angle - GUI_Laser::kHalfBeamDegrees);
-    const V2 right = PointAt(origin, GUI_Laser::kBeamLength, angle + GUI_Laser::kHalfBeamDegrees);
+    const float leftAngle = angle - GUI_Laser::kHalfBeamDegrees, rightAngle = angle + GUI_Laser::kHalfBeamDegrees;
+    const float leftLength = RayInsideStage(origin, leftAngle, GUI_Laser::kBeamLength);
+    const float rightLength = RayInsideStage(origin, rightAngle, GUI_Laser::kBeamLength);
+    const V2 left = PointAt(origin, leftLength, leftAngle);
+    const V2 right = PointAt(origin, rightLength, rightAngle);
     // Bright at the source, fading along the beam; the smoke texture runs across it.
     const uint32_t near = VertexColor(255, 255, 255, 255);
-    const uint32_t far = VertexColor(255, 255, 255, 96);
-    vertices_[0] = _D3DTLVERTEX(left.x, left.y, 0, 1, far, 0, 0.0f, 1.0f);
+    auto far = [](float length) {
+        return VertexColor(255, 255, 255, uint32_t(255.0f - 159.0f * length / GUI_Laser::kBeamLength));
+    };
+    vertices_[0] = _D3DTLVERTEX(left.x, left.y, 0, 1, far(leftLength), 0, 0.0f, leftLength / GUI_Laser::kBeamLength);
     vertices_[1] = _D3DTLVERTEX(origin.x, origin.y, 0, 1, near, 0, 0.5f, 0.0f);
-    vertices_[2] = _D3DTLVERTEX(right.x, right.y, 0, 1, far, 0, 1.0f, 1.0f);
+    vertices_[2] =
+        _D3DTLVERTEX(right.x, right.y, 0, 1, far(rightLength), 0, 1.0f, rightLength / GUI_Laser::kBeamLength);
 }
 
 GUI_Laser::GUI_Laser(V2 position, int beams, float centreAngle)
@@ -394,6 +415,19 @@ void GUI_CompLight::Draw()
     beam_.Rotate(angle_);
     const V2 centre = PointAt(fixture_, kBeamOffset, angle_);
     beam_.PlaceLocal(centre.x, centre.y);
+    // The beam runs from the fixture; only its part above the stage's bottom edge is seen.
+    const float length = 2.0f * kBeamOffset;
+    const float shown = std::max(RayInsideStage(fixture_, angle_, length), 1.0f);
+    const float a = angle_ * kDegrees;
+    const float ux = std::sin(a), uy = -std::cos(a);
+    const float nx = -uy * beam_.width / 2.0f, ny = ux * beam_.width / 2.0f;
+    const V2 end(fixture_.x + ux * shown, fixture_.y + uy * shown);
+    // Corners 0 and 1 at the fixture (texture top), 2 and 3 where the beam is cut.
+    _D3DTLVERTEX* v = beam_.vertices;
+    v[0].x = fixture_.x - nx, v[0].y = fixture_.y - ny, v[0].tu = 0.0f, v[0].tv = 0.0f;
+    v[1].x = fixture_.x + nx, v[1].y = fixture_.y + ny, v[1].tu = 1.0f, v[1].tv = 0.0f;
+    v[2].x = end.x - nx, v[2].y = end.y - ny, v[2].tu = 0.0f, v[2].tv = shown / length;
+    v[3].x = end.x + nx, v[3].y = end.y + ny, v[3].tu = 1.0f, v[3].tv = shown / length;
     beam_.DrawNoChecks();
 }
 
