@@ -133,6 +133,16 @@ TEST_F(GigWindowTest, BookedGigPlaysFromItsRowAndFinishEndsTheDayOnce)
     EXPECT_EQ(Turns(), turns + 1);
     EXPECT_FALSE(MusicPaused());
     EXPECT_TRUE(GUI_Spotlight::All.empty());
+    // The crowd and the band stopped with the stage.
+    int stageSounds = 0;
+    for (const auto& p : audio.played)
+        if (p.path.find("crowd_") != std::string::npos || p.path.find("EOG_") != std::string::npos) {
+            ++stageSounds;
+            bool playing = true;
+            audio.IsPlaying(p.channel, &playing);
+            EXPECT_FALSE(playing) << p.path;
+        }
+    EXPECT_GE(stageSounds, 2);
 }
 
 TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScouted)
