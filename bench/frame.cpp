@@ -7,7 +7,8 @@
 //   BM_Frame/<scene>       the scene at rest, as the game runs it: a frame the same as the
 //                          one on screen is neither drawn nor presented.
 // Scenes: MainMenu (idle), BackdropToolAllEffects (the gig stage at its heaviest: every
-// stage effect on at the large venue), Particles (every particle effect at once).
+// stage effect on at the large venue; AMP_BENCH_CHEATS=CHEAT_LASERS,CHEAT_SKULL switches on
+// only those named, to weigh one effect), Particles (every particle effect at once).
 //   BM_FrameDrawn/<scene>  every frame drawn and presented, as when something moves: the
 //                          cost of the scene's drawing in the GL driver.
 // AMP_FRAME_DIR=<folder> also saves each scene's frame there as <scene>.png, to look at
