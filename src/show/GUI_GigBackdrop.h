@@ -13,7 +13,7 @@
 
 class SIM_Performance;
 
-// Whether a piece of stage equipment shows: its global flag (set by owning the asset) or
+// Whether an item of stage equipment shows: its global flag (set by owning the asset) or
 // its cheat value.
 bool StageEquipmentPresent(const char* flag, const char* cheat);
 
