@@ -6,6 +6,9 @@
 // is the wall time of the frame itself (the wait for the next frame is not counted).
 //   BM_Frame/<scene>       the scene at rest, as the game runs it: a frame the same as the
 //                          one on screen is neither drawn nor presented.
+// Scenes: MainMenu (idle), BackdropToolAllEffects (the gig stage at its heaviest: every
+// stage effect on at the large venue; AMP_BENCH_CHEATS=CHEAT_LASERS,CHEAT_SKULL switches on
+// only those named, to weigh one effect), Particles (every particle effect at once).
 //   BM_FrameDrawn/<scene>  every frame drawn and presented, as when something moves: the
 //                          cost of the scene's drawing in the GL driver.
 // AMP_FRAME_DIR=<folder> also saves each scene's frame there as <scene>.png, to look at
@@ -17,11 +20,14 @@
 #include "menus/GUI_MenuMain.h"
 #include "port/sdl/FrameCapture.h"
 #include "shell/GUI_Particles.h"
+#include "show/Tool_Backdrop.h"
+#include "sim/SIM_GlobalVariable.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -99,6 +105,20 @@ const std::vector<Scene>& Scenes()
         {"MainMenu",
          [](FrameRunner& game) {
              Game::SwitchMode(Game::MODE_MAINMENU);
+             game.Settle();
+         }},
+        {"BackdropToolAllEffects",
+         [](FrameRunner& game) {
+             // The heaviest stage: the viewer with every effect on at the large venue.
+             const char* only = std::getenv("AMP_BENCH_CHEATS");
+             for (const char* cheat : {"CHEAT_LASERS", "CHEAT_SMOKEMACHINE", "CHEAT_MAXLIGHTS", "CHEAT_SMALLPYRO",
+                                       "CHEAT_LARGEPYRO", "CHEAT_COMPUTERLIGHTS", "CHEAT_STONEHENGE", "CHEAT_SKULL",
+                                       "CHEAT_VIDEOSCREEN"})
+                 if (!only || std::strstr(only, cheat))
+                     SIM_GetGlobalVariables()->Set(cheat, 1.0f);
+             GetGame()->SetModeObject(Game::MODE_CREDITS, Tool_GetBackdrop());
+             Game::SwitchMode(Game::MODE_CREDITS);
+             Tool_GetBackdrop()->HandleKey(126); // UP: the large venue
              game.Settle();
          }},
         {"Particles",

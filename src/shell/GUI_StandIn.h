@@ -1,6 +1,7 @@
 #pragma once
-// The record of calls made to screens whose rules are not built yet: each stand-in
-// appends its name ("GUI_BookGig::Create") here, so tests can see the call was made.
+// The calls made to screens that are not built yet: each stand-in records its call here
+// ("GUI_BookGig::Create") so that tests can see the screen would have opened. Inline, so
+// every library that holds a stand-in links without depending on another.
 #include <string>
 #include <vector>
 

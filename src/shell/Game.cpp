@@ -19,6 +19,7 @@
 #include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_Cursor.h"
 #include "shell/GUI_GameModeBase.h"
+#include "show/Tool_Backdrop.h"
 #include "menus/GUI_LoadingScreen.h"
 #include "menus/GUI_MenuCredits.h"
 #include "menus/GUI_MenuLoad.h"
@@ -99,7 +100,8 @@ bool Game::InitApp()
     OpenInGameScreen();
     DrawLoadingScreen(1.0f);
     gameInProgress_ = false;
-    currentMode_ = GetModeObject(MODE_MAINMENU);
+    // The backdrop viewer replaces the main menu when its cheat value is set.
+    currentMode_ = Tool_BackdropWanted() ? Tool_GetBackdrop() : GetModeObject(MODE_MAINMENU);
     released_ = false;
     return true;
 }

@@ -5,6 +5,7 @@
 #include "port/Report.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
+#include "show/GUI_Gig.h"
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
@@ -136,3 +137,5 @@ void ShellScreens::OpenRelaxChooser()
 {
     GUI_RelaxChooser::Create();
 }
+// Gig show.
+void ShellScreens::OpenGig(SIM_Performance* performance) { GUI_Gig::Create(performance); }

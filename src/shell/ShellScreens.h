@@ -42,6 +42,8 @@ public:
     void OpenPractice() override;
     // Relax chooser.
     void OpenRelaxChooser() override;
+    // Gig show.
+    void OpenGig(SIM_Performance* performance) override;
 };
 
 // The shell's screens (installed by Game::InitApp).
