@@ -162,8 +162,9 @@ TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScoute
     WaitFade();
     const bool offered = !GUI_StandInCalls().empty();
     const size_t captionsAfter = GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0;
-    if (offered)
+    if (offered) {
         EXPECT_EQ(GUI_StandInCalls().front(), "GUI_RecordCompanyOffer::Create");
+    }
     // The scout always comes to the largest venue here: an offer or the caption, never both.
     EXPECT_NE(offered, captionsAfter == captionsBefore + 1);
 
