@@ -109,10 +109,14 @@ void GUI_WindowManager::CloseTopDialog()
 
 bool GUI_WindowManager::RemoveCloseOnRestart()
 {
-    for (GUI_WindowBase* w : windows_) {
-        if (w->GetCloseOnRestart()) {
-            delete w;
-            return true;
+    // Full-screen and modal windows too: a screen of the last game that registered only
+    // as one of those must not outlive it.
+    for (const List* list : {&windows_, &fullscreens_, &modals_}) {
+        for (GUI_WindowBase* w : *list) {
+            if (w->GetCloseOnRestart()) {
+                delete w;
+                return true;
+            }
         }
     }
     return false;

@@ -10,11 +10,14 @@
 #include "menus/GUI_YearlyReview.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
+#include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Message.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "windows/GUI_CancelledGig.h"
+#include "windows/GUI_OtherGig.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -109,7 +112,8 @@ void ShellScreens::DrawLoadingScreen(float fraction) { GetGame()->DrawLoadingScr
 void ShellScreens::StartNewGame()
 {
     SIM_HeadlessScreens::StartNewGame();
-    GUI_ClearStoryScreens();
+    // A load rebuilds the game under the open screens: they close as on a new game.
+    GUI_GetGUI()->CloseGameScreens();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -125,3 +129,8 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+// Gig business: the rival band's gig and the cancelled gig.
+void ShellScreens::OpenOtherGig(SIM_OtherGig* gig) { GUI_OtherGig::Create(gig); }
+
+void ShellScreens::OpenCancelledGig(SIM_Performance* performance) { GUI_CancelledGig::Create(performance); }

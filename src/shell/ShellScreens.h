@@ -37,6 +37,10 @@ public:
     void ActivateYearlyReview() override;
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
+
+    // Gig business: the rival band's gig and the cancelled gig.
+    void OpenOtherGig(SIM_OtherGig* gig) override;
+    void OpenCancelledGig(SIM_Performance* performance) override;
 };
 
 // The shell's screens (installed by Game::InitApp).
