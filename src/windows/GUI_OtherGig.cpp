@@ -77,7 +77,7 @@ GUI_OtherGig::GUI_OtherGig(SIM_OtherGig* gig) : GUI_Dialog(false)
     }
     band->SeeLive();
     inspirationLine_ = std::string(GTranslation::GetString("OTHERGIG_INSPIRATION")) + "  +" +
-                       std::to_string(WholeNumber(100.0 * double(band->GetInspiration())));
+                       std::to_string(PercentOf(band->GetInspiration()));
     music_ = GUI_GetSounds()->OverrideMusic(band->GetMusic().c_str());
 
     logo_.SetTexture(band->GetLogo());
