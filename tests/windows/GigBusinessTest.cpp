@@ -490,6 +490,34 @@ TEST_F(GigBusinessTest, TheRecordOfferSignsOnlyWhenAcceptedAndNeverEndsTheDay)
     ExpectNoScreens();
 }
 
+// A day's end asked for while a key or click is handed on runs once that input is done,
+// once however often it was asked for; a new game's cleanup drops it.
+TEST_F(GigBusinessTest, ADayEndAskedForDuringInputWaitsForTheInput)
+{
+    const int turns = Turns();
+    {
+        GUI_DayEnd::InputScope key;
+        {
+            GUI_DayEnd::InputScope nested;
+            GUI_DayEnd::Request();
+            GUI_DayEnd::Request();
+        }
+        EXPECT_EQ(Turns(), turns);
+        EXPECT_TRUE(GUI_DayEnd::IsPending());
+    }
+    EXPECT_EQ(Turns(), turns + 1);
+    EXPECT_FALSE(GUI_DayEnd::IsPending());
+    {
+        GUI_DayEnd::InputScope click;
+        GUI_DayEnd::Request();
+        GUI_GetGUI()->CloseGameScreens();
+    }
+    EXPECT_EQ(Turns(), turns + 1);
+    // Outside input it ends the day at once.
+    GUI_DayEnd::Request();
+    EXPECT_EQ(Turns(), turns + 2);
+}
+
 // A new game or a load closes every one of these screens, full screens included, without
 // ending a day of either game, also when the screen was already on its way out.
 TEST_F(GigBusinessTest, ANewGameOrALoadClosesEveryScreenWithoutEndingADay)
