@@ -1,5 +1,7 @@
 #include "shell/GUI_GUI.h"
 
+#include "shell/GUI_DayEnd.h"
+
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "mainscreen/GUI_ControlPanel.h"
@@ -54,7 +56,7 @@ void GUI_GUI::Open()
     GUI_HintHelp::OpenData();
 }
 
-void GUI_GUI::StartNewGame()
+void GUI_GUI::CloseGameScreens()
 {
     // Closing the hints of the last game must not launch the next hints of their chains
     // unseen.
@@ -65,6 +67,13 @@ void GUI_GUI::StartNewGame()
     GUI_ClearStoryScreens();
     // The windows that survive a new game are not screens of the last one waiting for keys.
     inputHandlers_.clear();
+    // A day the last game's screen finished is not the new game's to end.
+    GUI_DayEnd::Drop();
+}
+
+void GUI_GUI::StartNewGame()
+{
+    CloseGameScreens();
     GUI_GetDate()->Initialise();
     GetInput()->LeftMouseUp();
     mode_ = GUIMODE_NORMAL;
@@ -130,6 +139,7 @@ void GUI_GUI::DrawAfterWork()
 
 void GUI_GUI::HandleKey(unsigned int key)
 {
+    GUI_DayEnd::InputScope input;
     if (GUI_WindowBase* handler = GetInputHandler()) {
         handler->HandleKey(key);
         return;
@@ -159,6 +169,7 @@ void GUI_GUI::HandleKey(unsigned int key)
 
 void GUI_GUI::CheckClick()
 {
+    GUI_DayEnd::InputScope input;
     SIM_GetStatistics()->ChangeCounter(1, SIM_Statistics::CLICKS);
     if (GUI_GetYearlyReview()->IsActive())
         GUI_GetYearlyReview()->CheckClick(GetInput()->MouseX(), GetInput()->MouseY());

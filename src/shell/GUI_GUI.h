@@ -26,6 +26,9 @@ public:
     void Close() { open_ = false; }
     bool IsOpen() const { return open_; }
     void StartNewGame();
+    // The restart cleanup of a new game and of a load: every screen of the last game
+    // closes (full-screen ones included) and nothing of it holds the keys or a day's end.
+    void CloseGameScreens();
     void SetMode(GUIMODE mode) { mode_ = mode; }
     void LeftMouseUp() {}
 

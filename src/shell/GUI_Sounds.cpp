@@ -223,16 +223,17 @@ void GUI_Sounds::RefreshMasterVolume()
         AudioError("Failed to get master channel group", result);
 }
 
-void GUI_Sounds::OverrideMusic(const char* file)
+AudioChannel GUI_Sounds::OverrideMusic(const char* file)
 {
     const AudioChannel channel = PlaySound(file, false);
     // A one-off track that cannot play must not leave the music paused for good.
     if (!channel)
-        return;
+        return channel;
     overrideChannel_ = channel;
     overriding_ = true;
     MuteMusic();
     overrideFile_ = file ? file : "";
+    return channel;
 }
 
 void GUI_Sounds::PlayMusicStream(const char* file, bool loop)

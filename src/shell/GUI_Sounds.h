@@ -62,8 +62,9 @@ public:
     // The music as it was before a story screen paused it: unmuted, or started if none plays.
     void ResumeMusic();
     void RefreshMasterVolume();
-    // Plays the file once and pauses the music until it has ended.
-    void OverrideMusic(const char* file);
+    // Plays the file once and pauses the music until it has ended (or its channel is
+    // stopped); answers that channel, a null channel when nothing plays.
+    AudioChannel OverrideMusic(const char* file);
     // Once per frame: moves the music on to the next track and ends an override.
     void Process();
     // Replaces the music with a streamed file (the current music keeps playing when the

@@ -12,13 +12,15 @@
 #include "mainscreen/GUI_Relax.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
+#include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Message.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
-#include "show/GUI_MiniGames.h"
 #include "show/GUI_Practice.h"
+#include "windows/GUI_CancelledGig.h"
+#include "windows/GUI_OtherGig.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -113,8 +115,8 @@ void ShellScreens::DrawLoadingScreen(float fraction) { GetGame()->DrawLoadingScr
 void ShellScreens::StartNewGame()
 {
     SIM_HeadlessScreens::StartNewGame();
-    GUI_ClearStoryScreens();
-    GUI_CloseMiniGames();
+    // A load rebuilds the game under the open screens: they close as on a new game.
+    GUI_GetGUI()->CloseGameScreens();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -139,3 +141,7 @@ void ShellScreens::OpenRelaxChooser()
 }
 // Gig show.
 void ShellScreens::OpenGig(SIM_Performance* performance) { GUI_Gig::Create(performance); }
+// Gig business: the rival band's gig and the cancelled gig.
+void ShellScreens::OpenOtherGig(SIM_OtherGig* gig) { GUI_OtherGig::Create(gig); }
+
+void ShellScreens::OpenCancelledGig(SIM_Performance* performance) { GUI_CancelledGig::Create(performance); }

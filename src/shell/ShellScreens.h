@@ -44,6 +44,9 @@ public:
     void OpenRelaxChooser() override;
     // Gig show.
     void OpenGig(SIM_Performance* performance) override;
+    // Gig business: the rival band's gig and the cancelled gig.
+    void OpenOtherGig(SIM_OtherGig* gig) override;
+    void OpenCancelledGig(SIM_Performance* performance) override;
 };
 
 // The shell's screens (installed by Game::InitApp).
