@@ -3,6 +3,10 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "mainscreen/GUI_Calendar.h"
+#include "mainscreen/GUI_ControlPanel.h"
+#include "mainscreen/GUI_DailyOptions.h"
+#include "mainscreen/GUI_Date.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
 #include "menus/GUI_GameMode.h"
@@ -110,6 +114,11 @@ void ShellScreens::StartNewGame()
 {
     SIM_HeadlessScreens::StartNewGame();
     GUI_ClearStoryScreens();
+    // Nothing of the last game's main screen carries over (a loaded game comes this way).
+    GUI_GetDailyOptions()->Clear();
+    GUI_GetControlPanel()->Initialise();
+    GUI_GetCash()->Initialise();
+    GUI_GetFame()->Initialise();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -125,3 +134,13 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+void ShellScreens::RebuildDailyOptions() { GUI_GetDailyOptions()->Initialise(); }
+
+void ShellScreens::RefreshDate() { GUI_GetDate()->Refresh(); }
+
+void ShellScreens::RefreshCalendar() { GUI_GetCalendar()->Refresh(); }
+
+void ShellScreens::UpdateBookGigButton() { GUI_GetControlPanel()->UpdateBookGigButton(); }
+
+void ShellScreens::DailyOptionsCleared() { GUI_GetDailyOptions()->ForgetRows(); }

@@ -37,6 +37,13 @@ public:
     void ActivateYearlyReview() override;
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
+
+    // Main screen: the day's page, the date, the calendar strip and the control panel.
+    void RebuildDailyOptions() override;
+    void RefreshDate() override;
+    void RefreshCalendar() override;
+    void UpdateBookGigButton() override;
+    void DailyOptionsCleared() override;
 };
 
 // The shell's screens (installed by Game::InitApp).
