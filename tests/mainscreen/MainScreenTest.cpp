@@ -11,6 +11,7 @@
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_DailyOptions.h"
 #include "mainscreen/GUI_Date.h"
+#include "menus/GUI_GameMode.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_ConfirmDialog.h"
@@ -87,11 +88,17 @@ protected:
                 return n;
         return -1;
     }
-    // The day ends as an activity's screen ends it; the new day's page fades in.
+    // The day ends as an activity's screen ends it; the new day's page fades in. A new
+    // stage of the career is told over the page first, and read.
     void EndDay()
     {
         SIM_GetSim()->EndDay();
         WaitFade();
+        if (GUI_GetGameMode()->IsUp()) {
+            EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), GUI_GetGameMode());
+            PressKey(kKeyReturn);
+            WaitFade();
+        }
     }
     // The hint that comes with the first page is read and put away.
     void DismissHints()
@@ -492,7 +499,7 @@ TEST_F(MainScreenTest, ReadOutsWriteCashFameAndDate)
     Step();
     EXPECT_EQ(GUI_GetCash()->GetValueText(), "250.00");
     EXPECT_EQ(GUI_GetCash()->GetLabelText(), std::string(GTranslation::GetString("MONEY")) + " :");
-    Hover(GUI_GetCash()->GetCenterX(), GUI_GetCash()->GetCenterY(), 30);
+    Hover(GUI_GetCash()->GetCenterX(), GUI_GetCash()->GetCenterY(), 60);
     SaveArtifact("read_outs_debt.png");
     EXPECT_GT(GUI_GetCash()->GetTooltip()->GetShownLevel(), 0.0f);
 }
@@ -514,7 +521,7 @@ TEST_F(MainScreenTest, CalendarShowsWeekdaysAndTheFirstEntryOfADay)
     EXPECT_EQ(box->GetEntryText(), "First");
     EXPECT_EQ(box->GetPicture().GetTextureName(), "calendar_gig.dds");
     EXPECT_FALSE(strip->GetDay(2)->HasEntry());
-    Hover(box->GetCenterX(), box->GetCenterY(), 30);
+    Hover(box->GetCenterX(), box->GetCenterY(), 60);
     EXPECT_GT(box->GetTooltip()->GetShownLevel(), 0.0f);
     SaveArtifact("calendar_strip.png");
     // The day moves on: the entry moves a box to the left.
