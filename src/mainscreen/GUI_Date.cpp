@@ -73,12 +73,17 @@ void GUI_Date::Refresh()
     std::snprintf(text, sizeof text, "%s %d", SIM_Date::GetMonthName(today->GetMonth()).substr(0, 3).c_str(),
                   today->GetYear());
     text_ = text;
+    shownMonth_ = today->GetMonth();
+    shownYear_ = today->GetYear();
 }
 
 void GUI_Date::Draw()
 {
     if (!initialised_)
         Initialise();
+    if (const SIM_Date* today = SIM_Date::PPresentDay)
+        if (today->GetMonth() != shownMonth_ || today->GetYear() != shownYear_)
+            Refresh();
     LibTextEngine* text = GetTextEngine();
     UseReadOutFont();
     GetD3DEngine()->SetPointFilter();

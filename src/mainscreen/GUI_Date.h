@@ -22,6 +22,9 @@ public:
 private:
     bool initialised_ = false;
     std::string text_;
+    // The date the text was built from: a loaded game's date shows without a call.
+    int shownMonth_ = -1;
+    int shownYear_ = -1;
 };
 
 // The base of the cash and fame read-outs: a permanent window with a label and a tool tip.

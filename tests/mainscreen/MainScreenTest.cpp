@@ -30,6 +30,7 @@
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Message.h"
 #include "sim/SIM_Musician.h"
+#include "sim/SIM_MusicianFactory.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 
@@ -66,12 +67,8 @@ protected:
     // Drums, bass and guitar: a band that may rehearse and gig.
     static void HireBand()
     {
-        for (INSTRUMENT instrument : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR}) {
-            auto* m = new SIM_Musician;
-            m->SetInstrument(instrument);
-            m->SetAbility(0.5f, 0.8f);
-            SIM_GetBand()->AddMusician(m);
-        }
+        for (INSTRUMENT instrument : {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR})
+            SIM_GetBand()->AddMusician(SIM_MusicianFactory::CreateMusician(instrument));
     }
     static void GiveSongs(int count)
     {
@@ -502,6 +499,13 @@ TEST_F(MainScreenTest, ReadOutsWriteCashFameAndDate)
     Hover(GUI_GetCash()->GetCenterX(), GUI_GetCash()->GetCenterY(), 60);
     SaveArtifact("read_outs_debt.png");
     EXPECT_GT(GUI_GetCash()->GetTooltip()->GetShownLevel(), 0.0f);
+
+    // A date set without a refresh (a loaded game's) still shows.
+    const SIM_Date later(2, (Today().GetMonth() + 1) % SIM_Date::MonthsPerYear, Today().GetYear() + 3);
+    SIM_Date::PPresentDay->Set(&later);
+    Step();
+    EXPECT_EQ(GUI_GetDate()->GetText(),
+              SIM_Date::GetMonthName(later.GetMonth()).substr(0, 3) + " " + std::to_string(later.GetYear()));
 }
 
 TEST_F(MainScreenTest, CalendarShowsWeekdaysAndTheFirstEntryOfADay)
