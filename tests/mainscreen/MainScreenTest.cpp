@@ -296,6 +296,17 @@ TEST_F(MainScreenTest, PanelButtonsOpenTheirActivities)
         EXPECT_EQ(GetGame()->GetModeObject(Game::MODE_GUI), GetGame()->GetCurrentMode());
     }
 
+    // The hover sound plays once each time the pointer moves onto another button.
+    const char* const hover = "data/sounds/mouseover.ogg";
+    const int sounds = audio.Count(hover);
+    Hover(panel->shopping->GetCenterX(), panel->shopping->GetCenterY(), 2);
+    EXPECT_EQ(audio.Count(hover), sounds + 1);
+    Hover(panel->shopping->GetCenterX(), 300.0f, 2);
+    Hover(panel->shopping->GetCenterX(), panel->shopping->GetCenterY(), 2);
+    EXPECT_EQ(audio.Count(hover), sounds + 1) << "out and back onto the same button";
+    Hover(panel->practice->GetCenterX(), panel->practice->GetCenterY(), 2);
+    EXPECT_EQ(audio.Count(hover), sounds + 2);
+
     // Clicking fame opens the watch of its effects.
     GUI_StandInCalls().clear();
     Click(GUI_GetFame()->GetCenterX(), GUI_GetFame()->GetCenterY());
