@@ -4,7 +4,9 @@
 
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
+#include "mainscreen/GUI_Calendar.h"
 #include "mainscreen/GUI_ControlPanel.h"
+#include "mainscreen/GUI_DailyOptions.h"
 #include "mainscreen/GUI_Date.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_StoryScreens.h"
@@ -75,6 +77,10 @@ void GUI_GUI::StartNewGame()
 {
     CloseGameScreens();
     GUI_GetDate()->Initialise();
+    GUI_GetCash()->Initialise();
+    GUI_GetFame()->Initialise();
+    GUI_GetCalendar()->Initialise();
+    GUI_GetDailyOptions()->Clear();
     GetInput()->LeftMouseUp();
     mode_ = GUIMODE_NORMAL;
     GUI_GetBackdrop()->Initialise();
@@ -85,6 +91,7 @@ void GUI_GUI::StartNewGame()
         GUI_GetAvatar()->SetInstalledTexture(avatar);
     GUI_GetAvatar()->Initialise();
     GUI_GetMindState()->Initialise();
+    GUI_GetControlPanel()->Initialise();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)

@@ -3,6 +3,10 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "mainscreen/GUI_Calendar.h"
+#include "mainscreen/GUI_ControlPanel.h"
+#include "mainscreen/GUI_DailyOptions.h"
+#include "mainscreen/GUI_Date.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
 #include "show/GUI_Gig.h"
@@ -117,6 +121,11 @@ void ShellScreens::StartNewGame()
     SIM_HeadlessScreens::StartNewGame();
     // A load rebuilds the game under the open screens: they close as on a new game.
     GUI_GetGUI()->CloseGameScreens();
+    // Nothing of the last game's main screen carries over (a loaded game comes this way).
+    GUI_GetDailyOptions()->Clear();
+    GUI_GetControlPanel()->Initialise();
+    GUI_GetCash()->Initialise();
+    GUI_GetFame()->Initialise();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -145,3 +154,12 @@ void ShellScreens::OpenGig(SIM_Performance* performance) { GUI_Gig::Create(perfo
 void ShellScreens::OpenOtherGig(SIM_OtherGig* gig) { GUI_OtherGig::Create(gig); }
 
 void ShellScreens::OpenCancelledGig(SIM_Performance* performance) { GUI_CancelledGig::Create(performance); }
+void ShellScreens::RebuildDailyOptions() { GUI_GetDailyOptions()->Initialise(); }
+
+void ShellScreens::RefreshDate() { GUI_GetDate()->Refresh(); }
+
+void ShellScreens::RefreshCalendar() { GUI_GetCalendar()->Refresh(); }
+
+void ShellScreens::UpdateBookGigButton() { GUI_GetControlPanel()->UpdateBookGigButton(); }
+
+void ShellScreens::DailyOptionsCleared() { GUI_GetDailyOptions()->ForgetRows(); }

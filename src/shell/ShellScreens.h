@@ -47,6 +47,12 @@ public:
     // Gig business: the rival band's gig and the cancelled gig.
     void OpenOtherGig(SIM_OtherGig* gig) override;
     void OpenCancelledGig(SIM_Performance* performance) override;
+    // Main screen: the day's page, the date, the calendar strip and the control panel.
+    void RebuildDailyOptions() override;
+    void RefreshDate() override;
+    void RefreshCalendar() override;
+    void UpdateBookGigButton() override;
+    void DailyOptionsCleared() override;
 };
 
 // The shell's screens (installed by Game::InitApp).
