@@ -166,7 +166,7 @@ TEST_F(GigBusinessTest, BookingAGigPaysOnceEndsTheDayOnceAndEntersTheCalendar)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GUI_GetWindowManager()->Fullscreens().back(), window);
     EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), window);
-    EXPECT_EQ(window->GetCashLine(), "Cash in the kitty : $ 100");
+    EXPECT_EQ(window->GetCashLine(), "Cash : $ 100");
     // A new band without fame is offered the smallest room only.
     ASSERT_EQ(Cards(), 1);
     GUI_PotentialGig* card = Card("The Anchor back room");
@@ -297,7 +297,7 @@ TEST_F(GigBusinessTest, CardsDecideTheirButtonInOrderAndPageBySix)
     SetCash(-1234.5f);
     GUI_BookGig::Create();
     WaitFade();
-    EXPECT_EQ(GUI_BookGig::PTheWindow->GetCashLine(), "Cash in the kitty : $ 1,234");
+    EXPECT_EQ(GUI_BookGig::PTheWindow->GetCashLine(), "Cash : $ 1,234");
     EXPECT_FALSE(Card("The Anchor back room")->IsBookable());
     SaveArtifact("book_gig_in_debt.png");
 }
