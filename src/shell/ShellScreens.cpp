@@ -15,6 +15,7 @@
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "windows/GUI_SongList.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -125,3 +126,5 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+void ShellScreens::RefreshSongList() { GUI_GetSongList()->Refresh(); }

@@ -37,6 +37,9 @@ public:
     void ActivateYearlyReview() override;
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
+
+    // Songs and albums.
+    void RefreshSongList() override;
 };
 
 // The shell's screens (installed by Game::InitApp).
