@@ -37,6 +37,7 @@ public:
     bool IsDragging() const { return dragging_; }
     const CTexturedSprite& GetKnob() const { return knob_; }
     const CTexturedSprite& GetStrip() const { return strip_; }
+    const CTexturedSprite& GetPortrait() const { return portrait_; }
     // Lit LEDs of the upper (green) and lower (red) happiness columns for a happiness.
     static int GreenLeds(float happiness);
     static int RedLeds(float happiness);

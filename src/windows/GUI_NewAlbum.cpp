@@ -49,6 +49,16 @@ void DrawQualityBar(const tagRECT& frame, float value)
     d3d->FrameRect(frame, PackColor(32, 32, 32, 255));
 }
 
+constexpr float kPictureWidth = 171.0f;
+constexpr float kPictureHeight = 126.0f;
+
+// A card's line in 18 points, or 14 when that would not fit on one line of the card.
+int FittingSize(const std::string& text, float width)
+{
+    GDIText::SetFont(kBoldFontName, 18, false);
+    return GDIText::GetStringWidth(text) <= width ? 18 : 14;
+}
+
 } // namespace
 
 // ---- track buttons ----------------------------------------------------------------
@@ -116,8 +126,8 @@ void GUI_AlbumTrack::Draw()
 
 GUI_StudioButton::GUI_StudioButton(SIM_RecordingStudio* studio) : studio_(studio)
 {
-    picture_.width = 171.0f;
-    picture_.height = 126.0f;
+    picture_.width = kPictureWidth;
+    picture_.height = kPictureHeight;
     if (studio) {
         picture_.SetTexture(studio->GetTexture());
         cost_ = std::string(GTranslation::GetString("STUDIO_COST")) + " $ " +
@@ -146,14 +156,18 @@ void GUI_StudioButton::Draw()
     } else if (affordable_ && GetInput()->MouseInRect(&inner_)) {
         brightness = 128;
     }
+    const float w = float(inner_.right - inner_.left);
+    // Five cards share the strip: a picture wider than its card is shrunk to fit it, so
+    // neighbouring cards never overlap.
+    picture_.width = std::min(kPictureWidth, std::max(0.0f, w - 6.0f));
+    picture_.height = picture_.width * kPictureHeight / kPictureWidth;
     picture_.PlaceLocal(GetCenterX(), float(rect.top) + picture_.height / 2.0f + 34.0f);
     picture_.Draw();
     GetD3DEngine()->SetTexture(0, 0);
     picture_.Frame(PackColor(brightness, brightness, brightness, 255));
-    const float w = float(inner_.right - inner_.left);
-    GDIText::AddChunk(float(inner_.left), float(inner_.top) + 6.0f, studio_->GetGUIName(), kBoldFontName, 18, w,
-                      GTEXTALIGN_CENTRE, 255, 255, 255);
-    GDIText::AddChunk(float(inner_.left), picture_.Bottom() + 22.0f, cost_, kBoldFontName, 18, w,
+    GDIText::AddChunk(float(inner_.left), float(inner_.top) + 6.0f, studio_->GetGUIName(), kBoldFontName,
+                      FittingSize(studio_->GetGUIName(), w), w, GTEXTALIGN_CENTRE, 255, 255, 255);
+    GDIText::AddChunk(float(inner_.left), picture_.Bottom() + 22.0f, cost_, kBoldFontName, FittingSize(cost_, w), w,
                       GTEXTALIGN_CENTRE, 255, 255, 255);
     GUI_ButtonBase::Draw();
 }

@@ -74,8 +74,11 @@ protected:
     {
         const INSTRUMENT lineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUITAR, INSTRUMENT_KEYBOARD,
                                      INSTRUMENT_SAXOPHONE, INSTRUMENT_GUITAR};
-        for (int i = 0; i < count; ++i)
-            SIM_GetBand()->AddMusician(SIM_MusicianFactory::CreateMusician(lineUp[i % 6]));
+        for (int i = 0; i < count; ++i) {
+            SIM_Musician* m = SIM_MusicianFactory::CreateMusician(lineUp[i % 6]);
+            m->SetGender(SIM_GENDER_MALE, "male01");
+            SIM_GetBand()->AddMusician(m);
+        }
     }
     std::vector<GUI_SongEntry*> SongRows()
     {
@@ -385,8 +388,12 @@ TEST_F(SongsAndAlbumsTest, AnAlbumIsNamedFilledGivenAStudioMixedAndReleasedInOne
     EXPECT_EQ(SIM_GetSim()->GetTurnCount(), before); // the mixer ends the day, not the album screen
 
     // Four strips with a musician, the fifth empty; a drag moves a fader.
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(mixer->GetMixer(i)->GetMusician(), SIM_GetBand()->GetMembers()[size_t(i)]);
+    for (int i = 0; i < 4; ++i) {
+        SIM_Musician* member = SIM_GetBand()->GetMembers()[size_t(i)];
+        EXPECT_EQ(mixer->GetMixer(i)->GetMusician(), member);
+        EXPECT_EQ(mixer->GetMixer(i)->GetPortrait().GetTextureName(), member->GetPortraitTexture());
+        EXPECT_FALSE(member->GetPortraitTexture().empty());
+    }
     EXPECT_EQ(mixer->GetMixer(4)->GetMusician(), nullptr);
     GUI_MusicianMixer* strip = mixer->GetMixer(0);
     Step();
@@ -487,7 +494,7 @@ TEST_F(SongsAndAlbumsTest, MixerStripsFollowTheirLevelsAndTheReadOut)
     EXPECT_EQ(GUI_MusicianMixer::RedLeds(-0.5f), 10);
     EXPECT_EQ(GUI_MusicianMixer::GreenLeds(0.0f) + GUI_MusicianMixer::RedLeds(0.0f), 0);
     // On the target with no drive (an uninspired player character): three quarters.
-    SIM_GetRiza()->GetAttribute("inspiration")->SetBaseValue(0.0f);
+    SIM_GetRiza()->GetAttribute("inspiration")->SetValue(0.0f);
     ASSERT_EQ(SIM_GetRiza()->GetValue("inspiration"), 0.0f);
     strip->SetTarget(0.75f);
     strip->Recalculate();
