@@ -284,7 +284,8 @@ void GUI_CDMixer::FinishCD()
 void GUI_CDMixer::Close(intptr_t)
 {
     GUI_CDMixer* desk = PTheWindow;
-    if (!desk)
+    // Only a finished desk is closed by its fade, and it ends the day once.
+    if (!desk || !desk->committed_)
         return;
     if (desk->album_ && std::find(SIM_Album::All.begin(), SIM_Album::All.end(), desk->album_) != SIM_Album::All.end())
         desk->FinishCD();

@@ -52,11 +52,15 @@ void DrawQualityBar(const tagRECT& frame, float value)
 constexpr float kPictureWidth = 171.0f;
 constexpr float kPictureHeight = 126.0f;
 
-// A card's line in 18 points, or 14 when that would not fit on one line of the card.
+// A card's line in 18 points, or the largest smaller size that fits on one line of the card.
 int FittingSize(const std::string& text, float width)
 {
-    GDIText::SetFont(kBoldFontName, 18, false);
-    return GDIText::GetStringWidth(text) <= width ? 18 : 14;
+    for (int size : {18, 16, 14, 12}) {
+        GDIText::SetFont(kBoldFontName, size, false);
+        if (GDIText::GetStringWidth(text) <= width)
+            return size;
+    }
+    return 11;
 }
 
 } // namespace
@@ -446,7 +450,8 @@ void GUI_NewAlbum::Cancel(intptr_t)
 void GUI_NewAlbum::Close(intptr_t finished)
 {
     GUI_NewAlbum* screen = PTheWindow;
-    if (!screen)
+    // Only the screen that finished or cancelled is closed by its fade.
+    if (!screen || !screen->committed_)
         return;
     SIM_Album* album = screen->album_;
     screen->album_ = nullptr;

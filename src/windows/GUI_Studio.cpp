@@ -155,6 +155,8 @@ void GUI_Studio::Continue(intptr_t)
 
 void GUI_Studio::Mix(intptr_t)
 {
+    if (!PTheWindow || !PTheWindow->committed_)
+        return;
     delete PTheWindow.Get();
     GUI_MixingGame::Create();
 }
@@ -172,7 +174,7 @@ void GUI_Studio::Release(intptr_t)
 
 void GUI_Studio::Close(intptr_t)
 {
-    if (!PTheWindow)
+    if (!PTheWindow || !PTheWindow->committed_)
         return;
     delete PTheWindow.Get();
     SIM_GetSim()->EndDay();

@@ -21,6 +21,7 @@
 #include "sim/SIM_GlobalVariable.h"
 #include "sim/SIM_Musician.h"
 #include "sim/SIM_MusicianFactory.h"
+#include "sim/SIM_NamedValue.h"
 #include "sim/SIM_Riza.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
@@ -571,6 +572,20 @@ TEST_F(SongsAndAlbumsTest, StudioScreenGoesOnToMixingOnlyWithAStudio)
     EXPECT_EQ(SIM_RecordingStudio::GetCurrentStudio(), nullptr);
     EXPECT_FALSE(GUI_Studio::PTheWindow->GetContinueButton()->GetEnabled());
     EXPECT_EQ(GUI_Studio::StudioQuality(), 0.0f);
+
+    // How the band works today: a demotivated band is that before it is tired.
+    struct Case {
+        float motivation;
+        float stress;
+        const char* key;
+    };
+    for (const Case& c : {Case {0.1f, 0.9f, "STUDIO_TIME_DEMOTIVATED"}, Case {0.8f, 0.9f, "STUDIO_TIME_TIRED"},
+                          Case {0.8f, 0.1f, "STUDIO_TIME_NORMAL"}}) {
+        SIM_GetBand()->GetAttributes().GetNamedValue("band_motivation")->SetValue(c.motivation);
+        SIM_GetBand()->GetAttributes().GetNamedValue("band_stress")->SetValue(c.stress);
+        GUI_Studio::Create(album);
+        EXPECT_EQ(GUI_Studio::PTheWindow->GetDescription(), GTranslation::GetString(c.key)) << c.key;
+    }
 
     SIM_GetFinances()->SetCash(100000.0f);
     SIM_RecordingStudio::SetCurrentStudio(SIM_RecordingStudio::All.front());
