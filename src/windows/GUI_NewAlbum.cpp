@@ -52,7 +52,8 @@ void DrawQualityBar(const tagRECT& frame, float value)
 constexpr float kPictureWidth = 171.0f;
 constexpr float kPictureHeight = 126.0f;
 
-// A card's line in 18 points, or the largest smaller size that fits on one line of the card.
+// A card's line in 18 points, or the largest smaller size that fits on one line of the card
+// (with a margin: the wrap breaks a line a little before its measured width).
 int FittingSize(const std::string& text, float width)
 {
     for (int size : {18, 16, 14, 12}) {
@@ -170,8 +171,8 @@ void GUI_StudioButton::Draw()
     GetD3DEngine()->SetTexture(0, 0);
     picture_.Frame(PackColor(brightness, brightness, brightness, 255));
     GDIText::AddChunk(float(inner_.left), float(inner_.top) + 6.0f, studio_->GetGUIName(), kBoldFontName,
-                      FittingSize(studio_->GetGUIName(), w), w, GTEXTALIGN_CENTRE, 255, 255, 255);
-    GDIText::AddChunk(float(inner_.left), picture_.Bottom() + 22.0f, cost_, kBoldFontName, FittingSize(cost_, w), w,
+                      FittingSize(studio_->GetGUIName(), w - 12.0f), w, GTEXTALIGN_CENTRE, 255, 255, 255);
+    GDIText::AddChunk(float(inner_.left), picture_.Bottom() + 22.0f, cost_, kBoldFontName, FittingSize(cost_, w - 12.0f), w,
                       GTEXTALIGN_CENTRE, 255, 255, 255);
     GUI_ButtonBase::Draw();
 }
