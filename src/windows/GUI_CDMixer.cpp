@@ -168,6 +168,8 @@ GUI_CDMixer::GUI_CDMixer(SIM_Album* album) : album_(album)
         mixer = new GUI_MusicianMixer;
     PTheWindow = this;
     MakeFullScreenWindow();
+    // Registered as a window too, so a new game or a load closes it with the other screens.
+    AddToGUI();
     // The desk holds the keys while it is up: Escape never asks to quit beneath it.
     GUI_GetGUI()->SetInputHandler(this);
     const float w = D3DEngine::W, h = D3DEngine::H;

@@ -232,6 +232,8 @@ GUI_NewAlbum::GUI_NewAlbum() : name_(AlbumNameRules())
     MakeFullScreenWindow();
     PTheWindow = this;
     GUI_GetGUI()->SetInputHandler(this);
+    // Registered as a window too, so a new game or a load closes it with the other screens.
+    AddToGUI();
 
     title_ = GTranslation::GetString("NEWALBUM_TITLE");
     albumTitle_ = GTranslation::GetString("NEWALBUM_ALBUMTITLE");

@@ -58,6 +58,8 @@ GUI_Studio::GUI_Studio(SIM_Album* album) : album_(album)
 {
     MakeFullScreenWindow();
     PTheWindow = this;
+    // Registered as a window too, so a new game or a load closes it with the other screens.
+    AddToGUI();
     // The screen holds the keys while it is up so that Escape never asks to quit beneath it.
     GUI_GetGUI()->SetInputHandler(this);
     const float w = D3DEngine::W, h = D3DEngine::H;

@@ -602,3 +602,37 @@ TEST_F(SongsAndAlbumsTest, StudioScreenGoesOnToMixingOnlyWithAStudio)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SongsAndAlbumsTest, ANewGamePutsTheScreensAwayWithoutEndingADay)
+{
+    Hire(2);
+    const int before = SIM_GetSim()->GetTurnCount();
+    // The desk's finishing fade is cut short by a new game: no day ends, nothing is released.
+    SIM_Album* album = SIM_Album::Create();
+    GUI_CDMixer::Create(album);
+    WaitFade();
+    ASSERT_TRUE(ClickButton("CDMIXER_FINISH"));
+    GUI_GetGUI()->StartNewGame();
+    WaitFade();
+    EXPECT_EQ(GUI_CDMixer::PTheWindow, nullptr);
+    EXPECT_EQ(album->GetMode(), 0);
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), before);
+
+    GUI_NewAlbum::Create();
+    GUI_Studio::Create(album);
+    WaitFade();
+    GUI_GetGUI()->StartNewGame();
+    Step();
+    EXPECT_EQ(GUI_NewAlbum::PTheWindow, nullptr);
+    EXPECT_EQ(GUI_Studio::PTheWindow, nullptr);
+    EXPECT_TRUE(GUI_GetWindowManager()->Fullscreens().empty());
+    EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
+    EXPECT_TRUE(GUI_AlbumTrack::All.empty());
+    // The song list is a main-screen panel: it stays.
+    EXPECT_TRUE(GUI_GetWindowManager()->IsRegistered(GUI_GetSongList()));
+    EXPECT_EQ(SIM_GetSim()->GetTurnCount(), before);
+}
+
+} // namespace
