@@ -1,4 +1,5 @@
 #include "shell/GUI_GUI.h"
+#include "windows/GUI_SongList.h"
 
 #include "shell/GUI_DayEnd.h"
 
@@ -92,6 +93,7 @@ void GUI_GUI::StartNewGame()
     GUI_GetAvatar()->Initialise();
     GUI_GetMindState()->Initialise();
     GUI_GetControlPanel()->Initialise();
+    GUI_GetSongList()->Initialise();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)

@@ -25,6 +25,7 @@
 #include "show/GUI_Practice.h"
 #include "windows/GUI_CancelledGig.h"
 #include "windows/GUI_OtherGig.h"
+#include "windows/GUI_SongList.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -163,3 +164,4 @@ void ShellScreens::RefreshCalendar() { GUI_GetCalendar()->Refresh(); }
 void ShellScreens::UpdateBookGigButton() { GUI_GetControlPanel()->UpdateBookGigButton(); }
 
 void ShellScreens::DailyOptionsCleared() { GUI_GetDailyOptions()->ForgetRows(); }
+void ShellScreens::RefreshSongList() { GUI_GetSongList()->Refresh(); }

@@ -53,6 +53,8 @@ public:
     void RefreshCalendar() override;
     void UpdateBookGigButton() override;
     void DailyOptionsCleared() override;
+    // Songs and albums.
+    void RefreshSongList() override;
 };
 
 // The shell's screens (installed by Game::InitApp).
