@@ -1,4 +1,5 @@
 #include "shell/GUI_GUI.h"
+#include "windows/GUI_Assets.h"
 
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
@@ -76,6 +77,8 @@ void GUI_GUI::StartNewGame()
         GUI_GetAvatar()->SetInstalledTexture(avatar);
     GUI_GetAvatar()->Initialise();
     GUI_GetMindState()->Initialise();
+    // The new game's assets and albums on the desktop.
+    GUI_GetAssets()->Refresh();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)

@@ -15,6 +15,12 @@
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "windows/GUI_AlbumIcon.h"
+#include "windows/GUI_AlbumListen.h"
+#include "windows/GUI_AssetDetails.h"
+#include "windows/GUI_AssetMusic.h"
+#include "windows/GUI_Assets.h"
+#include "windows/GUI_Shopping.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -125,3 +131,17 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+// ---- Album icons, the assets panel, asset details, the music asset window, the shop ----
+
+void ShellScreens::OpenShop() { GUI_Shopping::Create(); }
+
+void ShellScreens::RefreshAssets() { GUI_GetAssets()->Refresh(); }
+
+void ShellScreens::AddAlbumIcon(SIM_Album* album) { GUI_AlbumIcon::AddNew(album); }
+
+void ShellScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Create(asset); }
+
+void ShellScreens::OpenAssetMusic(SIM_AssetMusic* asset) { GUI_AssetMusic::Create(asset); }
+
+void ShellScreens::OpenAlbumListen(SIM_AssetMusic* asset) { GUI_AlbumListen::Create(asset); }

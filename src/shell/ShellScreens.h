@@ -37,6 +37,14 @@ public:
     void ActivateYearlyReview() override;
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
+
+    // Album icons, the assets panel, asset details, the music asset window and the shop.
+    void OpenShop() override;
+    void RefreshAssets() override;
+    void AddAlbumIcon(SIM_Album* album) override;
+    void OpenAssetDetails(SIM_Asset* asset) override;
+    void OpenAssetMusic(SIM_AssetMusic* asset) override;
+    void OpenAlbumListen(SIM_AssetMusic* asset) override;
 };
 
 // The shell's screens (installed by Game::InitApp).
