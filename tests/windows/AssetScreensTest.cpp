@@ -57,11 +57,13 @@ protected:
         return asset;
     }
     static bool Owned(const std::string& name) { return SIM_Asset::GetOwnedByName(name) != nullptr; }
-    // Owns the asset as a gift (no money), which rebuilds the icons as a purchase does.
+    // Owns the asset as a gift (no money) and rebuilds the icons as the shop does.
     static SIM_Asset* Own(const std::string& name)
     {
         SIM_Asset* asset = Asset(name);
         asset->Purchase(false);
+        // A batch of merchandise is only stock: the shop refreshes the icons after it.
+        SIM_GetScreens()->RefreshAssets();
         return asset;
     }
     static GUI_AssetIcon* IconOf(const SIM_Asset* asset)
@@ -378,7 +380,7 @@ TEST_F(AssetScreensTest, MerchandiseBuysMoreFromItsIconAndFromItsDetails)
     ASSERT_NE(icon, nullptr);
     EXPECT_TRUE(icon->IsMerchandise());
     EXPECT_EQ(icon->GetIconSize(), GUI_AssetIcon::MERCHANDISE_SIZE);
-    EXPECT_EQ(icon->NameTag(), "tshirts(X20)");
+    EXPECT_EQ(icon->NameTag(), "T-Shirts (X20)");
     ASSERT_NE(icon->GetBuyMoreButton(), nullptr);
     ClickCentre(icon->GetBuyMoreButton());
     WaitFade();
@@ -391,7 +393,7 @@ TEST_F(AssetScreensTest, MerchandiseBuysMoreFromItsIconAndFromItsDetails)
     EXPECT_EQ(GUI_AssetDetails::PTheWindow, nullptr);
     ClickCentre(CellOf(shirts)->GetBuyButton());
     Step();
-    EXPECT_EQ(IconOf(shirts)->NameTag(), "tshirts(X40)");
+    EXPECT_EQ(IconOf(shirts)->NameTag(), "T-Shirts (X40)");
     ClickCentre(shop->GetFinishButton());
     WaitFade();
     Step();
@@ -527,7 +529,7 @@ TEST_F(AssetScreensTest, AlbumDetailsShowTheTracksAndTheNumbers)
     ASSERT_NE(details, nullptr);
     EXPECT_EQ(details->GetTitle(), "Night Bus Home");
     EXPECT_EQ(details->GetTrackNames(),
-              (std::vector<std::string>{"Short One", "A Song Whose Name G...", "Third"}));
+              (std::vector<std::string>{"Short One", "A Song Whose Name Go...", "Third"}));
     EXPECT_EQ(details->GetValues()[1], "$12,345");
     EXPECT_EQ(details->GetValues()[0], "0");
     // Tracks on two lines, the numbers from the third.
