@@ -5,6 +5,8 @@
 #include "career/SIM_AssetMusic.h"
 #include "career/SIM_Song.h"
 #include "harness/GameHarness.h"
+#include "savegame/SIM_LoadGame.h"
+#include "savegame/SIM_SaveGame.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_DesktopItem.h"
@@ -543,6 +545,30 @@ TEST_F(AssetScreensTest, AlbumDetailsShowTheTracksAndTheNumbers)
     for (GUI_WindowBase* w : ScreenWindows())
         open += dynamic_cast<GUI_AlbumDetails*>(w) != nullptr;
     EXPECT_EQ(open, 1);
+}
+
+TEST_F(AssetScreensTest, ALoadedGameShowsItsOwnAssetsAndAlbums)
+{
+    Own("smokemachine");
+    Own("posters(100)");
+    SIM_Album::Create()->SetTitle("Loaded Dice");
+    ASSERT_TRUE(SIM_GetSaveGame()->SaveGame("icons"));
+    SIM_Asset::GetOwnedByName("smokemachine")->Sell();
+    Own("laser");
+    ASSERT_TRUE(SIM_GetLoadGame()->LoadGame("icons"));
+    WaitFade();
+    // Every icon names an asset of the loaded game: the old ones went with the old game.
+    std::vector<std::string> shown;
+    for (GUI_AssetIcon* icon : GUI_AssetIcon::All) {
+        const auto& owned = SIM_Asset::OwnedAssets;
+        EXPECT_NE(std::find(owned.begin(), owned.end(), icon->GetAsset()), owned.end());
+        shown.push_back(icon->GetAsset()->GetName());
+    }
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"posters(100)", "smokemachine"}));
+    ASSERT_EQ(GUI_AlbumIcon::All.size(), 1u);
+    EXPECT_EQ(GUI_AlbumIcon::All.front()->GetAlbum(), SIM_Album::All.front());
+    EXPECT_EQ(GUI_AlbumIcon::All.front()->GetName(), "Loaded Dice");
 }
 
 } // namespace
