@@ -566,6 +566,7 @@ TEST_F(AssetScreensTest, ALoadedGameShowsItsOwnAssetsAndAlbums)
     }
     std::sort(shown.begin(), shown.end());
     EXPECT_EQ(shown, (std::vector<std::string>{"posters(100)", "smokemachine"}));
+    ASSERT_EQ(SIM_Album::All.size(), 1u);
     ASSERT_EQ(GUI_AlbumIcon::All.size(), 1u);
     EXPECT_EQ(GUI_AlbumIcon::All.front()->GetAlbum(), SIM_Album::All.front());
     EXPECT_EQ(GUI_AlbumIcon::All.front()->GetName(), "Loaded Dice");
