@@ -713,8 +713,8 @@ void SIM_LoadGame::LoadAlbums(const Record& r)
             album->SetSLID(baseId);
         else
             needBaseId.push_back(album);
-        if (album->GetMode() == 1)
-            SIM_GetScreens()->AddAlbumIcon(album);
+        // Every album has its icon, the one still in the studio too.
+        SIM_GetScreens()->AddAlbumIcon(album);
     }
     for (SIM_Album* album : needBaseId) {
         int id = 0;

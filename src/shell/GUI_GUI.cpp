@@ -2,6 +2,7 @@
 #include "windows/GUI_SongList.h"
 
 #include "shell/GUI_DayEnd.h"
+#include "windows/GUI_Assets.h"
 
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
@@ -94,6 +95,8 @@ void GUI_GUI::StartNewGame()
     GUI_GetMindState()->Initialise();
     GUI_GetControlPanel()->Initialise();
     GUI_GetSongList()->Initialise();
+    // The new game's assets and albums on the desktop.
+    GUI_GetAssets()->Refresh();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)

@@ -26,6 +26,12 @@
 #include "windows/GUI_CancelledGig.h"
 #include "windows/GUI_OtherGig.h"
 #include "windows/GUI_SongList.h"
+#include "windows/GUI_AlbumIcon.h"
+#include "windows/GUI_AlbumListen.h"
+#include "windows/GUI_AssetDetails.h"
+#include "windows/GUI_AssetMusic.h"
+#include "windows/GUI_Assets.h"
+#include "windows/GUI_Shopping.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -165,3 +171,16 @@ void ShellScreens::UpdateBookGigButton() { GUI_GetControlPanel()->UpdateBookGigB
 
 void ShellScreens::DailyOptionsCleared() { GUI_GetDailyOptions()->ForgetRows(); }
 void ShellScreens::RefreshSongList() { GUI_GetSongList()->Refresh(); }
+// ---- Album icons, the assets panel, asset details, the music asset window, the shop ----
+
+void ShellScreens::OpenShop() { GUI_Shopping::Create(); }
+
+void ShellScreens::RefreshAssets() { GUI_GetAssets()->Refresh(); }
+
+void ShellScreens::AddAlbumIcon(SIM_Album* album) { GUI_AlbumIcon::AddNew(album); }
+
+void ShellScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Create(asset); }
+
+void ShellScreens::OpenAssetMusic(SIM_AssetMusic* asset) { GUI_AssetMusic::Create(asset); }
+
+void ShellScreens::OpenAlbumListen(SIM_AssetMusic* asset) { GUI_AlbumListen::Create(asset); }

@@ -55,6 +55,13 @@ public:
     void DailyOptionsCleared() override;
     // Songs and albums.
     void RefreshSongList() override;
+    // Album icons, the assets panel, asset details, the music asset window and the shop.
+    void OpenShop() override;
+    void RefreshAssets() override;
+    void AddAlbumIcon(SIM_Album* album) override;
+    void OpenAssetDetails(SIM_Asset* asset) override;
+    void OpenAssetMusic(SIM_AssetMusic* asset) override;
+    void OpenAlbumListen(SIM_AssetMusic* asset) override;
 };
 
 // The shell's screens (installed by Game::InitApp).
