@@ -12,6 +12,8 @@
 #include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_MindState.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/GUI_Tooltip.h"
@@ -76,6 +78,7 @@ void GUI_GUI::StartNewGame()
         GUI_GetAvatar()->SetInstalledTexture(avatar);
     GUI_GetAvatar()->Initialise();
     GUI_GetMindState()->Initialise();
+    GUI_GetBandState()->Initialise();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)
@@ -120,6 +123,7 @@ void GUI_GUI::Draw()
 void GUI_GUI::DrawAfterWork()
 {
     GUI_GetBackdrop()->Draw();
+    GUI_Relationship::DrawAll();
     GUI_GetAvatar()->Draw();
     GUI_GetDate()->Draw();
     GDIText::RenderChunks(-1);

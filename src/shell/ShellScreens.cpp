@@ -3,6 +3,9 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "port/Report.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
+#include "mainscreen/GUI_Musician.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
 #include "menus/GUI_GameMode.h"
@@ -15,6 +18,7 @@
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "sim/SIM_Musician.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -110,6 +114,11 @@ void ShellScreens::StartNewGame()
 {
     SIM_HeadlessScreens::StartNewGame();
     GUI_ClearStoryScreens();
+    // A load: nothing of the last game's band stays up, and the panel shows the new band.
+    GUI_Attribute::Close();
+    GUI_Musician::CloseAll();
+    GUI_BandIcon::KillIcons();
+    GUI_GetBandState()->Initialise();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -125,3 +134,38 @@ void ShellScreens::ActivateYearlyReview()
 void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initialise(text); }
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
+
+// ---- The band on the main screen ----
+
+void ShellScreens::OpenAttributeWindow(SIM_Attribute* attribute) { GUI_Attribute::Create(attribute); }
+
+void ShellScreens::AddBandIcon(SIM_Musician* musician) { GUI_BandIcon::AddMusician(musician); }
+
+void ShellScreens::RemoveBandIcon(SIM_Musician* musician)
+{
+    // The musician left the band (a resignation): its icon and its window go with it.
+    GUI_BandIcon::RemoveMusician(musician);
+    GUI_Musician::Close(musician);
+    if (GUI_Musician::PPendingDeletion == musician)
+        GUI_Musician::PPendingDeletion = nullptr;
+}
+
+void ShellScreens::PositionBandIcons() { GUI_BandIcon::PositionBandIcons(); }
+
+SIM_RelationshipView* ShellScreens::CreateRelationshipLine(SIM_Relationship* relationship)
+{
+    return relationship ? new GUI_Relationship(relationship) : nullptr;
+}
+
+void ShellScreens::MusicianDeleted(SIM_Musician* musician)
+{
+    if (!musician)
+        return;
+    GUI_BandIcon::RemoveMusician(musician);
+    GUI_Musician::Close(musician);
+    GUI_MusicianDebug::CloseFor(musician);
+    if (GUI_Musician::PPendingDeletion == musician)
+        GUI_Musician::PPendingDeletion = nullptr;
+    GUI_Attribute::CloseFor({musician->GetMotivationAttribute(), musician->GetStress(),
+                             musician->GetThirdAttribute(), musician->GetLiveExperience()});
+}
