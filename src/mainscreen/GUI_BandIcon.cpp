@@ -173,6 +173,10 @@ void GUI_BandIcon::Draw()
     text->SetCurrentFont("verdana12.dds", 12.0f);
     text->AddQueueString(instrumentName_, float(label.left), float(label.top + 1), VertexColor(0, 0, 0, 255),
                          float(label.right - label.left), LibTextEngine::ALIGN_CENTRE);
+    // Both labels now, before anything is drawn over them or the queue's font changes.
+    d3d->SetPointFilter();
+    text->ProcessTextQueue(-1);
+    d3d->SetLinearFilter();
     GUI_HintHelp::Launch("band icon");
     DrawChildren();
 }
