@@ -12,6 +12,7 @@
 #include "savegame/SIM_SaveGame.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_ConfirmDialog.h"
+#include "shell/GUI_HintHelp.h"
 #include "shell/GUI_Indicator.h"
 #include "shell/GUI_MindState.h"
 #include "shell/GUI_Tooltip.h"
@@ -58,7 +59,21 @@ protected:
             hired.push_back(m);
         }
         Step(2);
+        DismissHints();
         return hired;
+    }
+
+    // The band's first appearance brings its hint, which holds every click until closed.
+    void DismissHints()
+    {
+        for (int i = 0; i < 5 && GUI_HintHelp::IsActive(); ++i) {
+            GUI_HintHelp* hint = GUI_HintHelp::AllWindows.back();
+            if (!hint->GetCloseButton())
+                break;
+            ClickCentre(hint->GetCloseButton());
+            Step(1);
+        }
+        EXPECT_FALSE(GUI_HintHelp::IsActive());
     }
 
     void ClickCentre(const GUI_BaseElement* e) { Click(e->GetCenterX(), e->GetCenterY()); }
@@ -80,6 +95,8 @@ TEST_F(BandScreensTest, MembersJoiningBecomeIconsInARowWithTheirPossessions)
 {
     std::vector<SIM_Musician*> band = HireBand();
     ASSERT_EQ(band.size(), 5u);
+    ASSERT_NE(GUI_HintHelp::Find("band icon"), nullptr);
+    EXPECT_TRUE(GUI_HintHelp::Find("band icon")->shown);
     ASSERT_EQ(GUI_BandIcon::All.size(), 5u);
     for (size_t i = 0; i < band.size(); ++i) {
         GUI_BandIcon* icon = GUI_BandIcon::All[i];
