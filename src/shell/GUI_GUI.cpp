@@ -18,6 +18,8 @@
 #include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_MindState.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/GUI_Tooltip.h"
@@ -97,6 +99,7 @@ void GUI_GUI::StartNewGame()
     GUI_GetSongList()->Initialise();
     // The new game's assets and albums on the desktop.
     GUI_GetAssets()->Refresh();
+    GUI_GetBandState()->Initialise();
 }
 
 void GUI_GUI::SetInputHandler(GUI_WindowBase* window)
@@ -141,6 +144,7 @@ void GUI_GUI::Draw()
 void GUI_GUI::DrawAfterWork()
 {
     GUI_GetBackdrop()->Draw();
+    GUI_Relationship::DrawAll();
     GUI_GetAvatar()->Draw();
     GUI_GetDate()->Draw();
     GDIText::RenderChunks(-1);

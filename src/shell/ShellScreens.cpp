@@ -7,6 +7,9 @@
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_DailyOptions.h"
 #include "mainscreen/GUI_Date.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
+#include "mainscreen/GUI_Musician.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
 #include "show/GUI_Gig.h"
@@ -32,6 +35,7 @@
 #include "windows/GUI_AssetMusic.h"
 #include "windows/GUI_Assets.h"
 #include "windows/GUI_Shopping.h"
+#include "sim/SIM_Musician.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -133,6 +137,11 @@ void ShellScreens::StartNewGame()
     GUI_GetControlPanel()->Initialise();
     GUI_GetCash()->Initialise();
     GUI_GetFame()->Initialise();
+    // A load: nothing of the last game's band stays up, and the panel shows the new band.
+    GUI_Attribute::Close();
+    GUI_Musician::CloseAll();
+    GUI_BandIcon::KillIcons();
+    GUI_GetBandState()->Initialise();
 }
 
 bool ShellScreens::IsEndGameActive() { return GUI_GetEndGame()->IsActive(); }
@@ -184,3 +193,37 @@ void ShellScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Create
 void ShellScreens::OpenAssetMusic(SIM_AssetMusic* asset) { GUI_AssetMusic::Create(asset); }
 
 void ShellScreens::OpenAlbumListen(SIM_AssetMusic* asset) { GUI_AlbumListen::Create(asset); }
+// ---- The band on the main screen ----
+
+void ShellScreens::OpenAttributeWindow(SIM_Attribute* attribute) { GUI_Attribute::Create(attribute); }
+
+void ShellScreens::AddBandIcon(SIM_Musician* musician) { GUI_BandIcon::AddMusician(musician); }
+
+void ShellScreens::RemoveBandIcon(SIM_Musician* musician)
+{
+    // The musician left the band (a resignation): its icon and its window go with it.
+    GUI_BandIcon::RemoveMusician(musician);
+    GUI_Musician::Close(musician);
+    if (GUI_Musician::PPendingDeletion == musician)
+        GUI_Musician::PPendingDeletion = nullptr;
+}
+
+void ShellScreens::PositionBandIcons() { GUI_BandIcon::PositionBandIcons(); }
+
+SIM_RelationshipView* ShellScreens::CreateRelationshipLine(SIM_Relationship* relationship)
+{
+    return relationship ? new GUI_Relationship(relationship) : nullptr;
+}
+
+void ShellScreens::MusicianDeleted(SIM_Musician* musician)
+{
+    if (!musician)
+        return;
+    GUI_BandIcon::RemoveMusician(musician);
+    GUI_Musician::Close(musician);
+    GUI_MusicianDebug::CloseFor(musician);
+    if (GUI_Musician::PPendingDeletion == musician)
+        GUI_Musician::PPendingDeletion = nullptr;
+    GUI_Attribute::CloseFor({musician->GetMotivationAttribute(), musician->GetStress(),
+                             musician->GetThirdAttribute(), musician->GetLiveExperience()});
+}

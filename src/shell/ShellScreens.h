@@ -62,6 +62,13 @@ public:
     void OpenAssetDetails(SIM_Asset* asset) override;
     void OpenAssetMusic(SIM_AssetMusic* asset) override;
     void OpenAlbumListen(SIM_AssetMusic* asset) override;
+    // The band on the main screen: icons, musician windows, attribute pop-ups and lines.
+    void OpenAttributeWindow(SIM_Attribute* attribute) override;
+    void AddBandIcon(SIM_Musician* musician) override;
+    void RemoveBandIcon(SIM_Musician* musician) override;
+    void PositionBandIcons() override;
+    SIM_RelationshipView* CreateRelationshipLine(SIM_Relationship* relationship) override;
+    void MusicianDeleted(SIM_Musician* musician) override;
 };
 
 // The shell's screens (installed by Game::InitApp).

@@ -213,6 +213,7 @@ void SIM_Band::AddMusician(SIM_Musician* musician)
     SIM_GetPortraits()->MakeUsed(musician->GetPortraitTexture());
     PairWithMembers(musician);
     SIM_GetScreens()->UpdateBookGigButton();
+    SIM_GetScreens()->AddBandIcon(musician);
 }
 
 void SIM_Band::RemoveMusician(SIM_Musician* musician)

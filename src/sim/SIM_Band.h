@@ -28,6 +28,7 @@ public:
     // Every member's day over a copy of the line-up; at most one resignation a day.
     void NextDay();
 
+    // Takes the musician in (and asks the screens for its icon).
     void AddMusician(SIM_Musician* musician);
     // A member read back from a saved game: appended to the line-up and paired with every
     // member already there, without what joining does (no recalculation, no unlocked song

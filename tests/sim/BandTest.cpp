@@ -92,6 +92,8 @@ TEST_F(BandTest, JoiningPairsTheNewcomerWithEveryMember)
     EXPECT_EQ(b->GetRelationships().size(), 2u);
     EXPECT_EQ(screens.Count("CreateRelationshipLine"), 2);
     EXPECT_EQ(screens.Count("UpdateBookGigButton"), 1);
+    // The newcomer's portrait goes up on the desktop.
+    EXPECT_EQ(screens.Count("AddBandIcon"), 1);
 }
 
 TEST_F(BandTest, JoiningTwiceIsRefused)
