@@ -6,8 +6,12 @@
 #include "engine/gfx/MainWindow.h"
 #include "port/Paths.h"
 #include "port/sdl/MacKeys.h"
+#include "mainscreen/GUI_DailyOptions.h"
+#include "menus/GUI_GameMode.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
+#include "shell/GUI_DesktopItem.h"
+#include "shell/GUI_HintHelp.h"
 #include "shell/GUI_ScreenFader.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_Tooltip.h"
@@ -288,6 +292,35 @@ void GameHarness::WaitFade()
     EXPECT_FALSE(GUI_GetFader()->IsFading()) << "the fade never ended";
 }
 
+void GameHarness::CloseHints()
+{
+    for (int i = 0; i < 8 && GUI_HintHelp::IsActive(); ++i) {
+        GUI_ButtonBase* close = GUI_HintHelp::AllWindows.back()->GetCloseButton();
+        if (!close)
+            break;
+        Click(close->GetCenterX(), close->GetCenterY());
+        Step();
+    }
+    EXPECT_FALSE(GUI_HintHelp::IsActive()) << "a hint stayed up";
+}
+
+void GameHarness::PutAwayDaysPage()
+{
+    // A new stage of the career is told over the page first, and read.
+    if (GUI_GetGameMode()->IsUp()) {
+        PressKey(kKeyReturn);
+        WaitFade();
+    }
+    CloseHints();
+    GUI_DailyOptions* page = GUI_GetDailyOptions();
+    if (!page->IsUp())
+        return;
+    GUI_ButtonBase* button = page->GetContinueButton();
+    Click(button->GetCenterX(), button->GetCenterY());
+    WaitFade();
+    EXPECT_FALSE(page->IsUp()) << "the day's page stayed up after Continue";
+}
+
 void GameHarness::MoveMouse(float x, float y)
 {
     SDL_Event e {};
@@ -459,7 +492,7 @@ std::vector<GUI_WindowBase*> GameHarness::ScreenWindows() const
 {
     std::vector<GUI_WindowBase*> screens;
     for (GUI_WindowBase* window : GUI_GetWindowManager()->Windows())
-        if (window->GetCloseOnRestart())
+        if (window->GetCloseOnRestart() && !dynamic_cast<GUI_DesktopItem*>(window))
             screens.push_back(window);
     return screens;
 }

@@ -86,6 +86,12 @@ protected:
     void Step(int frames = 1, uint32_t msPerFrame = 33);
     // Steps until the screen fader is idle (at most 2 s of game time).
     void WaitFade();
+    // A hint pop-up takes every click until it is closed: the player closes each by its
+    // button, newest first, as it comes up.
+    void CloseHints();
+    // Every morning the day's page greets the player over the main screen (after the news
+    // of a new career stage, which is read first); this presses its Continue, as a player does before picking an activity (nothing when it is down).
+    void PutAwayDaysPage();
 
     // Input through the platform's real event path (SDL_PushEvent).
     void MoveMouse(float x, float y);
@@ -107,8 +113,9 @@ protected:
     bool ClickButton(const std::string& key);
     GUI_ButtonText* FindButton(const std::string& key);
 
-    // The registered windows that are screens, leaving out the main screen's permanent
-    // windows (those a new game keeps, such as the player panel), top last.
+    // The registered windows that are screens, leaving out the main screen's furniture:
+    // its permanent windows (those a new game keeps, such as the player panel) and the
+    // desktop's icons (band, albums, assets); top last.
     std::vector<GUI_WindowBase*> ScreenWindows() const;
 
     // The input object, for writing the raw state directly.

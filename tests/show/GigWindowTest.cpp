@@ -47,16 +47,6 @@ protected:
         WaitFade();
         return GUI_Gig::PTheWindow;
     }
-    // The player reads the hints over the show and closes them.
-    void CloseHints()
-    {
-        for (int i = 0; i < 4 && !GUI_HintHelp::AllWindows.empty(); ++i) {
-            GUI_HintHelp* hint = GUI_HintHelp::AllWindows.front();
-            ASSERT_NE(hint->GetCloseButton(), nullptr);
-            Click(hint->GetCloseButton()->GetCenterX(), hint->GetCloseButton()->GetCenterY());
-        }
-        EXPECT_TRUE(GUI_HintHelp::AllWindows.empty());
-    }
 };
 
 TEST_F(GigWindowTest, EffectsLineLeavesOutWhatRoundsToNothing)

@@ -175,6 +175,7 @@ TEST_F(JigSawTest, TypedNameFinishingEndsTheDayOnceAndRemovesTheNameFromTheList)
     EXPECT_EQ(Days(), days + 1);
     EXPECT_FALSE(song->GetDescription().empty());
     EXPECT_TRUE(GUI_JigsawSection::All.empty());
+    PutAwayDaysPage(); // the new day's page greets the player first
     EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
     EXPECT_TRUE(GUI_GetWindowManager()->Fullscreens().empty());
 }

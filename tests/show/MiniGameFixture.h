@@ -21,13 +21,4 @@ protected:
     }
     void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     int Days() const { return SIM_GetSim()->GetTurnCount(); }
-    // A hint pop-up takes every click until it is closed: the player closes it first.
-    void CloseHints()
-    {
-        for (int i = 0; i < 8 && GUI_HintHelp::IsActive(); ++i) {
-            ClickCentre(GUI_HintHelp::AllWindows.back()->GetCloseButton());
-            Step();
-        }
-        ASSERT_FALSE(GUI_HintHelp::IsActive());
-    }
 };

@@ -120,6 +120,7 @@ TEST_F(MixingGameTest, QualityScoresTheRatiosAndTheStudioDayIsTakenOnce)
     EXPECT_EQ(GUI_MixingGame::PTheWindow.Get(), nullptr);
     EXPECT_EQ(Days(), turns + 1);
     EXPECT_EQ(album->GetDaysInStudio(), daysBefore + 1);
+    PutAwayDaysPage(); // the new day's page greets the player first
     EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
     delete album;
 }

@@ -171,6 +171,7 @@ TEST_F(PracticeTest, AWrongKeyEndsTheMelodyAndASessionOfFourEndsTheDayOnce)
     WaitFade();
     EXPECT_EQ(GUI_Practice::PTheWindow.Get(), nullptr);
     EXPECT_EQ(Days(), days + 1);
+    PutAwayDaysPage(); // the new day's page greets the player first
     EXPECT_TRUE(GUI_GetWindowManager()->Fullscreens().empty());
     EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
 

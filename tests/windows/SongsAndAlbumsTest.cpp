@@ -2,6 +2,8 @@
 // song details dialog, the new-album screen with its studio cards, the CD mixer and the
 // recording studio screen, driven by real clicks and keys.
 #include "harness/GameHarness.h"
+#include "show/GUI_JigSaw.h"
+#include "show/GUI_MixingGame.h"
 
 #include "career/SIM_Album.h"
 #include "career/SIM_RecordingStudio.h"
@@ -285,8 +287,11 @@ TEST_F(SongsAndAlbumsTest, ClassicsAndCoversLimitWhatTheDetailsOffer)
     GUI_SongDetails::Create(song);
     ASSERT_TRUE(ClickButton("SONGDETAILS_IMPROVE"));
     EXPECT_EQ(GUI_SongDetails::PTheWindow, nullptr);
-    EXPECT_EQ(GUI_StandInCalls(), std::vector<std::string> {"GUI_JigSaw::Create"});
+    ASSERT_NE(GUI_JigSaw::PTheWindow.Get(), nullptr);
+    EXPECT_EQ(GUI_JigSaw::PTheWindow->GetSong(), song);
     EXPECT_EQ(SIM_GetSim()->GetTurnCount(), before);
+    delete GUI_JigSaw::PTheWindow.Get(); // put away unused: the jigsaw's own tests play it
+    CloseHints();
     // The close button only closes.
     GUI_SongDetails::Create(song);
     ClickCentre(GUI_SongDetails::PTheWindow->GetCloseButton());
@@ -425,7 +430,8 @@ TEST_F(SongsAndAlbumsTest, AnAlbumIsNamedFilledGivenAStudioMixedAndReleasedInOne
     // The happiest musician gained motivation (before the day pass changed it further).
     const auto loudest = size_t(std::max_element(happiness.begin(), happiness.end()) - happiness.begin());
     EXPECT_GT(happiness[loudest], 0.0f);
-    EXPECT_TRUE(ScreenWindows().empty());
+    PutAwayDaysPage(); // the new day's page greets the player first
+    EXPECT_TRUE(ScreenWindows().empty()) << typeid(*ScreenWindows().front()).name();
 }
 
 TEST_F(SongsAndAlbumsTest, CancellingGivesTheSongsBackAndKeepsTheDay)
@@ -595,9 +601,11 @@ TEST_F(SongsAndAlbumsTest, StudioScreenGoesOnToMixingOnlyWithAStudio)
     ASSERT_TRUE(ClickButton("STUDIO_FINISH"));
     WaitFade();
     EXPECT_EQ(GUI_Studio::PTheWindow, nullptr);
-    EXPECT_EQ(GUI_StandInCalls(), std::vector<std::string> {"GUI_MixingGame::Create"});
+    ASSERT_NE(GUI_MixingGame::PTheWindow.Get(), nullptr);
+    EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), GUI_MixingGame::PTheWindow.Get());
     EXPECT_EQ(SIM_GetSim()->GetTurnCount(), before); // the mixing game ends the day
     EXPECT_EQ(album->GetMode(), 0);
+    delete GUI_MixingGame::PTheWindow.Get();
     EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), nullptr);
 }
 
