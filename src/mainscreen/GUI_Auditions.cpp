@@ -6,6 +6,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_GUI.h"
@@ -320,7 +321,7 @@ void GUI_AuditionPicker::Close(intptr_t)
     if (!PTheWindow)
         return;
     delete PTheWindow.Get();
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }
 
 void GUI_AuditionPicker::CheckRejections()

@@ -6,6 +6,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_GUI.h"
@@ -104,7 +105,7 @@ void GUI_RehearsalPostMortem::Finish(intptr_t)
     if (!PTheWindow)
         return;
     Close();
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }
 
 void GUI_RehearsalPostMortem::HandleKey(unsigned int key)

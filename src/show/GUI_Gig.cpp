@@ -13,6 +13,7 @@
 #include "mainscreen/GUI_DailyOptions.h"
 #include "menus/GUI_FMVScreen.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_GUI.h"
@@ -229,7 +230,7 @@ void GUI_Gig::Close(intptr_t)
             GUI_GetFMV()->Initialise(caption);
         }
     }
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }
 
 void GUI_Gig::Draw()

@@ -7,6 +7,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
@@ -552,7 +553,7 @@ void GUI_JigSaw::Close(intptr_t)
     }
     SIM_GetScreens()->RefreshSongList();
     delete j;
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
     GUI_HintHelp::Launch("song entry");
 }
 

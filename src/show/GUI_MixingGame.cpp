@@ -6,6 +6,7 @@
 #include "engine/GTranslation.h"
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_GUI.h"
@@ -333,5 +334,5 @@ void GUI_MixingGame::Close(intptr_t)
     if (!game)
         return;
     delete game;
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }

@@ -8,6 +8,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
@@ -538,5 +539,5 @@ void GUI_Practice::Close(intptr_t endDay)
     // The window goes first, so whatever the end of the day opens finds it gone.
     delete screen;
     if (endDay)
-        SIM_GetSim()->EndDay();
+        GUI_DayEnd::Request();
 }

@@ -6,6 +6,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/D3DTypes.h"
 #include "engine/gfx/GDIText.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
@@ -292,5 +293,5 @@ void GUI_CDMixer::Close(intptr_t)
     if (desk->album_ && std::find(SIM_Album::All.begin(), SIM_Album::All.end(), desk->album_) != SIM_Album::All.end())
         desk->FinishCD();
     delete desk;
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }

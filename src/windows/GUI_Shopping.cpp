@@ -6,6 +6,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
 #include "port/sdl/PortEvent.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
@@ -353,7 +354,7 @@ void GUI_Shopping::Close(intptr_t)
     // began meanwhile) must not spend a day of the next game.
     if (!PTheWindow)
         return;
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
     delete PTheWindow.Get();
 }
 

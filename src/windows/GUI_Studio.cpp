@@ -7,6 +7,7 @@
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/D3DTypes.h"
 #include "engine/gfx/GDIText.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_Fonts.h"
 #include "shell/GUI_GUI.h"
@@ -179,7 +180,7 @@ void GUI_Studio::Close(intptr_t)
     if (!PTheWindow || !PTheWindow->committed_)
         return;
     delete PTheWindow.Get();
-    SIM_GetSim()->EndDay();
+    GUI_DayEnd::Request();
 }
 
 void GUI_Studio::Cancel(intptr_t) { delete PTheWindow.Get(); }

@@ -6,6 +6,7 @@
 #include "career/SIM_RecordingStudio.h"
 #include "engine/GTranslation.h"
 #include "engine/gfx/D3DEngine.h"
+#include "mainscreen/GUI_DailyOptions.h"
 #include "menus/GUI_FMVScreen.h"
 #include "port/sdl/PortEvent.h"
 #include "shell/GUI_ButtonTypes.h"
@@ -16,6 +17,7 @@
 #include "show/GUI_Gig.h"
 #include "show/GUI_GigBackdrop.h"
 #include "show/GUI_VUMeter.h"
+#include "windows/GUI_RecordCompanyOffer.h"
 #include "sim/SIM_Date.h"
 
 namespace {
@@ -146,21 +148,25 @@ TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScoute
     CloseHints();
     Step(40);
     SaveArtifact("gig_large_venue.png");
-    GUI_StandInCalls().clear();
     const size_t captionsBefore = GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0;
     ASSERT_TRUE(ClickButton("GIG_FINISH"));
     WaitFade();
-    const bool offered = !GUI_StandInCalls().empty();
+    const bool offered = GUI_RecordCompanyOffer::PTheWindow.Get() != nullptr;
     const size_t captionsAfter = GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0;
-    if (offered) {
-        EXPECT_EQ(GUI_StandInCalls().front(), "GUI_RecordCompanyOffer::Create");
-    }
     // The scout always comes to the largest venue here: an offer or the caption, never both.
     EXPECT_NE(offered, captionsAfter == captionsBefore + 1);
+    if (offered) {
+        // The offer is read before the new day's page, which waits for it.
+        EXPECT_FALSE(GUI_GetDailyOptions()->IsUp());
+        CloseHints();
+        ASSERT_TRUE(ClickButton("OFFER_REJECT"));
+        WaitFade();
+        Step();
+        EXPECT_TRUE(GUI_GetDailyOptions()->IsUp()) << "the page comes once the offer is read";
+    }
 
     // Once signed, no scout is heard after a gig.
     company->SignDeal();
-    GUI_StandInCalls().clear();
     const size_t captionsSigned = GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0;
     BookAndComeToGigDay(large);
     if (SIM_DailyOption* row = TonightsGig()) {
@@ -172,7 +178,7 @@ TEST_F(GigWindowTest, LargeVenueScoutGivesOfferOrCaptionAndSignedBandIsNotScoute
         WaitFade();
         ASSERT_TRUE(ClickButton("GIG_FINISH"));
         WaitFade();
-        EXPECT_TRUE(GUI_StandInCalls().empty());
+        EXPECT_EQ(GUI_RecordCompanyOffer::PTheWindow.Get(), nullptr);
         EXPECT_EQ(GUI_GetFMV()->IsUp() ? GUI_GetFMV()->Waiting() + 1 : 0, captionsSigned);
     }
 }
@@ -181,14 +187,13 @@ TEST_F(GigWindowTest, NewGameWhileTheShowIsUpEndsNoDayAndStopsTheStage)
 {
     GUI_Gig* gig = PlayGigAt(SIM_Venue::All.front());
     ASSERT_NE(gig, nullptr);
-    GUI_StandInCalls().clear();
     const int turns = Turns();
     GetGame()->StartNewGame();
     WaitFade();
     EXPECT_EQ(GUI_Gig::PTheWindow, nullptr);
     EXPECT_EQ(SIM_GetSim()->GetActivities(), 0);
     EXPECT_LE(Turns(), turns);
-    EXPECT_TRUE(GUI_StandInCalls().empty());
+    EXPECT_EQ(GUI_RecordCompanyOffer::PTheWindow.Get(), nullptr);
     EXPECT_TRUE(GUI_Spotlight::All.empty());
     // A stale finish callback after the window went does nothing.
     GUI_Gig::Close(0);

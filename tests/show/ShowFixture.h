@@ -6,7 +6,6 @@
 #include "career/SIM_Song.h"
 #include "career/SIM_Venue.h"
 #include "port/sdl/FrameCapture.h"
-#include "shell/GUI_StandIn.h"
 #include "sim/SIM_Band.h"
 #include "sim/SIM_DailyOption.h"
 #include "sim/SIM_GlobalVariable.h"
