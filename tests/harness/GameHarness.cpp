@@ -3,6 +3,7 @@
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
 #include "engine/gfx/D3DEngine.h"
+#include "engine/gfx/GUI_BaseElement.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/Paths.h"
 #include "port/sdl/MacKeys.h"
@@ -290,6 +291,21 @@ void GameHarness::WaitFade()
     for (int i = 0; i < 60 && GUI_GetFader()->IsFading(); ++i)
         Step();
     EXPECT_FALSE(GUI_GetFader()->IsFading()) << "the fade never ended";
+}
+
+void GameHarness::ClickCentre(const GUI_BaseElement* element)
+{
+    ASSERT_NE(element, nullptr);
+    Click(element->GetCenterX(), element->GetCenterY());
+}
+
+void GameHarness::SaveArtifact(const std::string& name) { SaveArtifact(CaptureFrame(), name); }
+
+void GameHarness::SaveArtifact(const RgbaImage& frame, const std::string& name)
+{
+    const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
+    std::filesystem::create_directories(out);
+    EXPECT_TRUE(WritePng((out / name).string(), frame));
 }
 
 void GameHarness::CloseHints()

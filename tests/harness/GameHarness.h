@@ -41,6 +41,7 @@
 #include <string>
 #include <vector>
 
+class GUI_BaseElement;
 class GUI_ButtonBase;
 class GUI_ButtonText;
 class GUI_WindowBase;
@@ -86,6 +87,12 @@ protected:
     void Step(int frames = 1, uint32_t msPerFrame = 33);
     // Steps until the screen fader is idle (at most 2 s of game time).
     void WaitFade();
+    // Clicks the middle of a button or element.
+    void ClickCentre(const GUI_BaseElement* element);
+    // Saves the frame (the current one when none is given) as a test artifact, beside the
+    // runnable tree in artifacts/, for a person to look at.
+    void SaveArtifact(const std::string& name);
+    void SaveArtifact(const RgbaImage& frame, const std::string& name);
     // A hint pop-up takes every click until it is closed: the player closes each by its
     // button, newest first, as it comes up.
     void CloseHints();

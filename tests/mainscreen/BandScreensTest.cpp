@@ -38,13 +38,6 @@ const INSTRUMENT kLineUp[] = {INSTRUMENT_DRUMS, INSTRUMENT_BASS, INSTRUMENT_GUIT
 
 class BandScreensTest : public GameHarness {
 protected:
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
 
     // Hires a member for each instrument through the band, as an audition does.
     std::vector<SIM_Musician*> HireBand(size_t count = std::size(kLineUp))
@@ -76,7 +69,6 @@ protected:
         EXPECT_FALSE(GUI_HintHelp::IsActive());
     }
 
-    void ClickCentre(const GUI_BaseElement* e) { Click(e->GetCenterX(), e->GetCenterY()); }
 
     GUI_Musician* OpenWindowOf(SIM_Musician* m)
     {

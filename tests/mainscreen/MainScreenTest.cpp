@@ -59,14 +59,6 @@ protected:
         panel = GUI_GetControlPanel();
     }
 
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     // Drums, bass and guitar: a band that may rehearse and gig.
     static void HireBand()
     {

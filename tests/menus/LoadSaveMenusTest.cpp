@@ -53,14 +53,6 @@ void ExpectSameSave(const std::string& actual, const std::string& expected)
 
 class LoadSaveMenusTest : public GameHarness {
 protected:
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const fs::path out = fs::path(GameDir()).parent_path() / "artifacts";
-        fs::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     // From the game in progress to the main menu, then into one of its menus.
     void OpenFromMainMenu(const char* button, GUI_GameModeBase* menu)
     {

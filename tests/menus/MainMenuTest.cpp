@@ -31,7 +31,6 @@ class MainMenuTest : public GameHarness {
 protected:
     MainMenuTest() : GameHarness(Start::MainMenu) {}
     GUI_MenuMain* Menu() { return GUI_GetMenuMain(); }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
 };
 
 TEST_F(MainMenuTest, StartsIntoTheMenuWithMusicAndSevenButtons)

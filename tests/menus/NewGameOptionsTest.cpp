@@ -27,14 +27,6 @@ constexpr int kA = 0, kB = 11, kO = 31, kComma = 43;
 class MenusTest : public GameHarness {
 protected:
     MenusTest() : GameHarness(Start::MainMenu) {}
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     void ClickRect(const tagRECT& r) { Click((r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f); }
     // Opens the new-game menu from the main menu and puts its first hint away.
     GUI_MenuNew* OpenNewGame()

@@ -28,14 +28,6 @@ namespace {
 
 class StoryScreensTest : public GameHarness {
 protected:
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
     bool MusicPaused()
     {
         bool paused = false;

@@ -43,7 +43,6 @@ protected:
         GUI_GetWindowManager()->CloseOnRestart();
         GameHarness::TearDown();
     }
-    void ClickCentre(GUI_ButtonBase* b) { Click(b->GetCenterX(), b->GetCenterY()); }
 };
 
 } // namespace

@@ -54,12 +54,6 @@ protected:
         SIM_GetGameConfig()->SetAvatarName("Robin");
     }
 
-    void SaveArtifact(const RgbaImage& frame, const std::string& name)
-    {
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
 
     // Points of the backdrop that nothing of this game draws over.
     static constexpr int kOpenPoints[][2] = {{520, 420}, {300, 100}, {820, 640}, {1000, 700}};

@@ -45,14 +45,6 @@ protected:
         GUI_StandInCalls().clear();
         SIM_GetFinances()->SetCash(100000.0f);
     }
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_BaseElement* e) { Click(e->GetCenterX(), e->GetCenterY()); }
     static SIM_Asset* Asset(const std::string& name)
     {
         SIM_Asset* asset = SIM_Asset::GetByName(name);

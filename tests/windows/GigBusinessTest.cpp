@@ -44,18 +44,6 @@ namespace {
 
 class GigBusinessTest : public GameHarness {
 protected:
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(GUI_ButtonBase* b)
-    {
-        ASSERT_NE(b, nullptr);
-        Click(b->GetCenterX(), b->GetCenterY());
-    }
     // Fades finish, then the screen's once-only hint is closed by its own button, as a
     // player would close it before using the screen.
     void WaitFade()

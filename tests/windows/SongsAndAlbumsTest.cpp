@@ -50,14 +50,6 @@ protected:
         GUI_StandInCalls().clear();
     }
 
-    void SaveArtifact(const std::string& name)
-    {
-        RgbaImage frame = CaptureFrame();
-        const std::filesystem::path out = std::filesystem::path(GameDir()).parent_path() / "artifacts";
-        std::filesystem::create_directories(out);
-        EXPECT_TRUE(WritePng((out / name).string(), frame));
-    }
-    void ClickCentre(const GUI_BaseElement* e) { Click(e->GetCenterX(), e->GetCenterY()); }
 
     // A written song with a name and a quality, as the jigsaw leaves one.
     SIM_Song* WriteSong(const std::string& name, float quality = 0.5f)
