@@ -225,16 +225,7 @@ GUI_BandState* GUI_GetBandState()
     return panel;
 }
 
-GUI_BandState::GUI_BandState()
-{
-    SetEatsMouse(false);
-    SetDraggable(false);
-    // The panel belongs to the main screen for the whole run; a new game fills it again.
-    SetCloseOnRestart(false);
-    AddToGUI();
-}
-
-GUI_BandState::~GUI_BandState() { ClearIndicators(); }
+GUI_BandState::GUI_BandState() : GUI_IndicatorPanel(71.0f) { AddToGUI(); }
 
 void GUI_BandState::Setup()
 {
@@ -242,7 +233,7 @@ void GUI_BandState::Setup()
     const float height = 74.0f + 6.0f * CHUNKHEIGHT;
     const float left = float(GetD3DEngine()->GetScreenWidth()) - kWidth;
     SetPosition(left, kTop, left + kWidth, kTop + height);
-    title_ = GTranslation::GetString("IDTAB_BAND");
+    SetTitle(GTranslation::GetString("IDTAB_BAND"));
     CreateIndicators();
     if (!IsInGUI())
         AddToGUI();
@@ -266,54 +257,8 @@ void GUI_BandState::AddIndicator(SIM_Attribute* attribute, float x, float y)
     GAssert(attribute != nullptr, __FILE__, __LINE__);
     if (!attribute)
         return;
-    GUI_Indicator* indicator = GUI_Indicator::Create(attribute);
-    indicator->SetPosition(x, y, float(rect.right), y + CHUNKHEIGHT);
-    indicators_.push_back(indicator);
-}
-
-void GUI_BandState::ClearIndicators()
-{
-    std::vector<GUI_Indicator*> doomed;
-    doomed.swap(indicators_);
-    for (GUI_Indicator* indicator : doomed)
-        delete indicator;
+    AddIndicatorFor(attribute, x, y, CHUNKHEIGHT);
 }
 
 int GUI_BandState::CountIndicators() const { return int(SIM_GetBand()->GetAttributes().GetRawList().size()); }
 
-GUI_Indicator* GUI_BandState::GetIndicator(const std::string& name)
-{
-    for (GUI_Indicator* indicator : indicators_)
-        if (indicator->GetOwner() && indicator->GetOwner()->GetName() == name)
-            return indicator;
-    GWarning("Failed to find indicator", __FILE__, __LINE__);
-    return nullptr;
-}
-
-bool GUI_BandState::CheckClick(float x, float y)
-{
-    // A click opens a pop-up that rebuilds nothing here, but walk a copy all the same.
-    const std::vector<GUI_Indicator*> snapshot = indicators_;
-    for (GUI_Indicator* indicator : snapshot)
-        if (indicator->CheckClick(x, y))
-            return true;
-    return false;
-}
-
-void GUI_BandState::Draw()
-{
-    if (!IsVisible())
-        return;
-    LibTextEngine* text = GetTextEngine();
-    D3DEngine* d3d = GetD3DEngine();
-    text->SetCurrentFont("verdana14.dds", 14.0f);
-    for (GUI_Indicator* indicator : indicators_)
-        indicator->Draw();
-    d3d->SetPointFilter();
-    text->ProcessTextQueue(-1);
-    text->SetCurrentFont("LCD18.dds", 24.0f);
-    text->AddQueueString(title_, float(rect.left), float(rect.top) + 71.0f, 192u << 24, float(GetWidth()),
-                         LibTextEngine::ALIGN_CENTRE);
-    text->ProcessTextQueue(-1);
-    d3d->SetLinearFilter();
-}

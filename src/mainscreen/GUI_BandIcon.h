@@ -3,6 +3,7 @@
 // sides, and the band-state panel of the band's always-shown attributes at the right edge.
 #include "engine/gfx/BaseSprite.h"
 #include "shell/GUI_DesktopItem.h"
+#include "shell/GUI_IndicatorPanel.h"
 #include "sim/SIM_Screens.h"
 
 #include <memory>
@@ -85,35 +86,21 @@ private:
 
 // The band-state panel: the band's always-shown attributes as indicator bars under the
 // title "Band", at the right edge of the main screen, for the whole run.
-class GUI_BandState : public GUI_WindowBase {
+class GUI_BandState : public GUI_IndicatorPanel {
 public:
     static constexpr float CHUNKHEIGHT = 39.0f;
     static constexpr float kWidth = 174.0f;
     static constexpr float kTop = 322.0f;
 
     GUI_BandState();
-    ~GUI_BandState() override;
 
     // A new or loaded game: placed and its indicators made again.
     void Initialise() { Setup(); }
     void Setup();
     void CreateIndicators();
     void AddIndicator(SIM_Attribute* attribute, float x, float y);
-    void ClearIndicators();
     // The number of the band's attributes, shown or not.
     int CountIndicators() const;
-    // The indicator of the attribute of that name; a warning and null when none shows it.
-    GUI_Indicator* GetIndicator(const std::string& name);
-
-    void Draw() override;
-    bool CheckClick(float x, float y) override;
-
-    const std::vector<GUI_Indicator*>& Indicators() const { return indicators_; }
-    const std::string& GetTitle() const { return title_; }
-
-private:
-    std::vector<GUI_Indicator*> indicators_;
-    std::string title_;
 };
 
 GUI_BandState* GUI_GetBandState();

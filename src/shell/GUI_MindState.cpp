@@ -24,15 +24,7 @@ GUI_MindState* GUI_GetMindState()
     return panel;
 }
 
-GUI_MindState::GUI_MindState()
-{
-    SetEatsMouse(false);
-    SetDraggable(false);
-    // The panel belongs to the main screen for the whole run; a new game rebuilds it.
-    SetCloseOnRestart(false);
-}
-
-GUI_MindState::~GUI_MindState() { ClearIndicators(); }
+GUI_MindState::GUI_MindState() : GUI_IndicatorPanel(27.0f) {}
 
 void GUI_MindState::Setup()
 {
@@ -45,7 +37,7 @@ void GUI_MindState::Setup()
     sprite_.width = 174.5f;
     sprite_.height = 578.5f;
     sprite_.PlaceLocal(GetCenterX(), GetCenterY());
-    title_ = GTranslation::GetString("IDTAB_YOU");
+    SetTitle(GTranslation::GetString("IDTAB_YOU"));
     CreateIndicators();
     if (!IsInGUI())
         AddToGUI();
@@ -65,56 +57,5 @@ void GUI_MindState::AddIndicator(const char* attributeName, float x, float y)
     // The player's own attribute: candidates and musicians carry attributes of the same
     // names, and the panel must never show one of theirs.
     SIM_Attribute* attribute = SIM_GetRiza()->GetAttribute(attributeName ? attributeName : "");
-    if (!attribute)
-        return;
-    GUI_Indicator* indicator = GUI_Indicator::Create(attribute);
-    indicator->SetPosition(x, y, float(rect.right), y + float(CHUNKHEIGHT));
-    indicators_.push_back(indicator);
-}
-
-GUI_Indicator* GUI_MindState::GetIndicator(const std::string& name)
-{
-    for (GUI_Indicator* indicator : indicators_)
-        if (indicator->GetOwner() && indicator->GetOwner()->GetName() == name)
-            return indicator;
-    GetDebug()->DebugOut("Failed to find indicator");
-    return nullptr;
-}
-
-bool GUI_MindState::CheckClick(float x, float y)
-{
-    // A click may open a window that rebuilds nothing here, but walk a copy all the same.
-    const std::vector<GUI_Indicator*> snapshot = indicators_;
-    for (GUI_Indicator* indicator : snapshot)
-        if (indicator->CheckClick(x, y))
-            return true;
-    return false;
-}
-
-void GUI_MindState::Draw()
-{
-    if (!IsVisible())
-        return;
-    LibTextEngine* text = GetTextEngine();
-    D3DEngine* d3d = GetD3DEngine();
-    // The queue is drawn in one font, so the labels go before the title is queued; glyphs
-    // sampled between texels would pick up their neighbours in the font sheet.
-    text->SetCurrentFont("verdana14.dds", 14.0f);
-    for (GUI_Indicator* indicator : indicators_)
-        indicator->Draw();
-    d3d->SetPointFilter();
-    text->ProcessTextQueue(-1);
-    text->SetCurrentFont("LCD18.dds", 24.0f);
-    text->AddQueueString(title_, float(rect.left), float(rect.top) + 27.0f, 192u << 24, float(GetWidth()),
-                         LibTextEngine::ALIGN_CENTRE);
-    text->ProcessTextQueue(-1);
-    d3d->SetLinearFilter();
-}
-
-void GUI_MindState::ClearIndicators()
-{
-    std::vector<GUI_Indicator*> doomed;
-    doomed.swap(indicators_);
-    for (GUI_Indicator* indicator : doomed)
-        delete indicator;
+    AddIndicatorFor(attribute, x, y, float(CHUNKHEIGHT));
 }
