@@ -1,11 +1,9 @@
 #include "shell/GUI_GUI.h"
-#include "windows/GUI_SongList.h"
-
-#include "shell/GUI_DayEnd.h"
-#include "windows/GUI_Assets.h"
 
 #include "engine/gfx/D3DEngine.h"
 #include "engine/gfx/GDIText.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
 #include "mainscreen/GUI_Calendar.h"
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_DailyOptions.h"
@@ -13,13 +11,13 @@
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
+#include "port/sdl/PortEvent.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
+#include "shell/GUI_DayEnd.h"
 #include "shell/GUI_DesktopItem.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_MindState.h"
-#include "mainscreen/GUI_Attribute.h"
-#include "mainscreen/GUI_BandIcon.h"
 #include "shell/GUI_Sounds.h"
 #include "shell/GUI_TextureCache.h"
 #include "shell/GUI_Tooltip.h"
@@ -27,10 +25,11 @@
 #include "shell/GUI_WindowBase.h"
 #include "shell/GUI_WindowManager.h"
 #include "shell/Game.h"
-#include "port/sdl/PortEvent.h"
 #include "shell/Input.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Statistics.h"
+#include "windows/GUI_Assets.h"
+#include "windows/GUI_SongList.h"
 
 #include <algorithm>
 

@@ -2,21 +2,20 @@
 
 #include "engine/GDebugEngine.h"
 #include "engine/Utilities.h"
-#include "port/Report.h"
+#include "mainscreen/GUI_Attribute.h"
+#include "mainscreen/GUI_BandIcon.h"
 #include "mainscreen/GUI_Calendar.h"
 #include "mainscreen/GUI_ControlPanel.h"
 #include "mainscreen/GUI_DailyOptions.h"
 #include "mainscreen/GUI_Date.h"
-#include "mainscreen/GUI_Attribute.h"
-#include "mainscreen/GUI_BandIcon.h"
 #include "mainscreen/GUI_Musician.h"
+#include "mainscreen/GUI_Relax.h"
 #include "menus/GUI_EndGame.h"
 #include "menus/GUI_FMVScreen.h"
-#include "show/GUI_Gig.h"
 #include "menus/GUI_GameMode.h"
 #include "menus/GUI_StoryScreens.h"
 #include "menus/GUI_YearlyReview.h"
-#include "mainscreen/GUI_Relax.h"
+#include "port/Report.h"
 #include "shell/GUI_Avatar.h"
 #include "shell/GUI_Backdrop.h"
 #include "shell/GUI_GUI.h"
@@ -25,17 +24,18 @@
 #include "shell/GUI_Sounds.h"
 #include "shell/Game.h"
 #include "shell/Input.h"
+#include "show/GUI_Gig.h"
 #include "show/GUI_Practice.h"
-#include "windows/GUI_CancelledGig.h"
-#include "windows/GUI_OtherGig.h"
-#include "windows/GUI_SongList.h"
+#include "sim/SIM_Musician.h"
 #include "windows/GUI_AlbumIcon.h"
 #include "windows/GUI_AlbumListen.h"
 #include "windows/GUI_AssetDetails.h"
 #include "windows/GUI_AssetMusic.h"
 #include "windows/GUI_Assets.h"
+#include "windows/GUI_CancelledGig.h"
+#include "windows/GUI_OtherGig.h"
 #include "windows/GUI_Shopping.h"
-#include "sim/SIM_Musician.h"
+#include "windows/GUI_SongList.h"
 
 const char* const kSupportMailAddress = "support@zelvaamplivance.example";
 
@@ -158,18 +158,20 @@ void ShellScreens::ShowCaption(const std::string& text) { GUI_GetFMV()->Initiali
 
 void ShellScreens::ShowCareerStage() { GUI_GetGameMode()->Initialise(); }
 
+// ---- Activities, the gig and the gig business ----
+
 void ShellScreens::OpenPractice() { GUI_Practice::Create(); }
-// Relax chooser.
-void ShellScreens::OpenRelaxChooser()
-{
-    GUI_RelaxChooser::Create();
-}
-// Gig show.
+
+void ShellScreens::OpenRelaxChooser() { GUI_RelaxChooser::Create(); }
+
 void ShellScreens::OpenGig(SIM_Performance* performance) { GUI_Gig::Create(performance); }
-// Gig business: the rival band's gig and the cancelled gig.
+
 void ShellScreens::OpenOtherGig(SIM_OtherGig* gig) { GUI_OtherGig::Create(gig); }
 
 void ShellScreens::OpenCancelledGig(SIM_Performance* performance) { GUI_CancelledGig::Create(performance); }
+
+// ---- The main screen: the day's page, the date, the calendar strip, the panel, songs ----
+
 void ShellScreens::RebuildDailyOptions() { GUI_GetDailyOptions()->Initialise(); }
 
 void ShellScreens::RefreshDate() { GUI_GetDate()->Refresh(); }
@@ -179,7 +181,9 @@ void ShellScreens::RefreshCalendar() { GUI_GetCalendar()->Refresh(); }
 void ShellScreens::UpdateBookGigButton() { GUI_GetControlPanel()->UpdateBookGigButton(); }
 
 void ShellScreens::DailyOptionsCleared() { GUI_GetDailyOptions()->ForgetRows(); }
+
 void ShellScreens::RefreshSongList() { GUI_GetSongList()->Refresh(); }
+
 // ---- Album icons, the assets panel, asset details, the music asset window, the shop ----
 
 void ShellScreens::OpenShop() { GUI_Shopping::Create(); }
@@ -193,6 +197,7 @@ void ShellScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Create
 void ShellScreens::OpenAssetMusic(SIM_AssetMusic* asset) { GUI_AssetMusic::Create(asset); }
 
 void ShellScreens::OpenAlbumListen(SIM_AssetMusic* asset) { GUI_AlbumListen::Create(asset); }
+
 // ---- The band on the main screen ----
 
 void ShellScreens::OpenAttributeWindow(SIM_Attribute* attribute) { GUI_Attribute::Create(attribute); }

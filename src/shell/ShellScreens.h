@@ -1,7 +1,7 @@
 #pragma once
 // The shell's side of the simulation's screen interface: reports, the loading bar,
-// sounds, the application's state and the story screens go to the real shell; screens
-// that are not built yet keep the headless behaviour.
+// sounds, the application's state, the story screens and the in-game screens and windows
+// go to the real shell; the screens not built yet keep the headless behaviour.
 #include "sim/SIM_Screens.h"
 
 #include <string>
@@ -38,22 +38,18 @@ public:
     void ShowCaption(const std::string& text) override;
     void ShowCareerStage() override;
 
-    // Mini-games.
+    // Activities, the gig and the gig business.
     void OpenPractice() override;
-    // Relax chooser.
     void OpenRelaxChooser() override;
-    // Gig show.
     void OpenGig(SIM_Performance* performance) override;
-    // Gig business: the rival band's gig and the cancelled gig.
     void OpenOtherGig(SIM_OtherGig* gig) override;
     void OpenCancelledGig(SIM_Performance* performance) override;
-    // Main screen: the day's page, the date, the calendar strip and the control panel.
+    // The main screen: the day's page, the date, the calendar strip, the panel, songs.
     void RebuildDailyOptions() override;
     void RefreshDate() override;
     void RefreshCalendar() override;
     void UpdateBookGigButton() override;
     void DailyOptionsCleared() override;
-    // Songs and albums.
     void RefreshSongList() override;
     // Album icons, the assets panel, asset details, the music asset window and the shop.
     void OpenShop() override;
