@@ -188,6 +188,11 @@ SIM_Asset* SIM_Asset::GetByName(const std::string& n)
     return nullptr;
 }
 
+bool SIM_Asset::IsOwned(const SIM_Asset* asset)
+{
+    return asset && std::find(OwnedAssets.begin(), OwnedAssets.end(), asset) != OwnedAssets.end();
+}
+
 SIM_Asset* SIM_Asset::GetOwnedByName(const std::string& n)
 {
     for (SIM_Asset* a : OwnedAssets)

@@ -39,6 +39,9 @@ public:
     static SIM_Asset* GetByName(const std::string& name);
     // The owned asset of that name, or none.
     static SIM_Asset* GetOwnedByName(const std::string& name);
+    // Whether the band still owns this asset (false for null); screens that kept a pointer
+    // ask before acting on it.
+    static bool IsOwned(const SIM_Asset* asset);
     // The per-gig costs of every owned asset.
     static float GetPerGigCosts();
     // Spends the per-gig costs times the factor; nothing when that is 0.

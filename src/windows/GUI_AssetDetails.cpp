@@ -89,8 +89,7 @@ GUI_AssetDetails::~GUI_AssetDetails() = default;
 
 SIM_Asset* GUI_AssetDetails::OwnedAsset() const
 {
-    const auto& owned = SIM_Asset::OwnedAssets;
-    return std::find(owned.begin(), owned.end(), asset_) != owned.end() ? asset_ : nullptr;
+    return SIM_Asset::IsOwned(asset_) ? asset_ : nullptr;
 }
 
 void GUI_AssetDetails::Sell(intptr_t)

@@ -58,8 +58,7 @@ GUI_AssetMusic::~GUI_AssetMusic() = default;
 
 SIM_AssetMusic* GUI_AssetMusic::OwnedAsset() const
 {
-    const auto& owned = SIM_Asset::OwnedAssets;
-    return std::find(owned.begin(), owned.end(), asset_) != owned.end() ? asset_ : nullptr;
+    return SIM_Asset::IsOwned(asset_) ? asset_ : nullptr;
 }
 
 void GUI_AssetMusic::Listen(intptr_t)

@@ -60,8 +60,7 @@ GUI_AssetIcon::~GUI_AssetIcon()
 
 bool GUI_AssetIcon::AssetLive() const
 {
-    const auto& owned = SIM_Asset::OwnedAssets;
-    return asset_ && std::find(owned.begin(), owned.end(), asset_) != owned.end();
+    return SIM_Asset::IsOwned(asset_);
 }
 
 void GUI_AssetIcon::Resize(float size)
