@@ -282,7 +282,7 @@ TEST_F(PublicityScreensTest, PanelsShowEachPersonsPartAndTheLinesFollowTheEvent)
     EXPECT_EQ(panels[0]->GetReasons(), (std::vector<std::string> {"Charismatic", "Shy"}));
     EXPECT_FALSE(panels[0]->IsTooStressed());
     EXPECT_EQ(panels[0]->GetName(), calm->GetFullName());
-    EXPECT_EQ(panels[1]->GetText(), "Too stressed to help");
+    EXPECT_EQ(panels[1]->GetText(), "Too stressed");
     EXPECT_TRUE(panels[1]->IsTooStressed());
     EXPECT_TRUE(panels[1]->GetReasons().empty());
     EXPECT_EQ(panels[1]->GetPortrait().GetTextureName(), tense->GetPortraitTexture());
