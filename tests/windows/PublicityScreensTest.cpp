@@ -414,6 +414,34 @@ TEST_F(PublicityScreensTest, AnOfferAndAResignationComeBeforeTheDaysPage)
     ExpectNoScreens();
 }
 
+// An offer alone in the night holds the page back by itself, and turning it down lets the
+// morning's page through without another day.
+TEST_F(PublicityScreensTest, AnOfferAloneHoldsTheDaysPageUntilItIsAnswered)
+{
+    Hire(INSTRUMENT_DRUMS);
+    PutAwayDaysPage();
+    SIM_NamedValueList::ForceGlobal("manager", 1.0f);
+    SIM_GetEndorsements()->SetDays(20);
+    SetFame(600.0f);
+    const int turns = Turns();
+    SIM_GetSim()->EndDay();
+    Settle();
+    if (GUI_GetGameMode()->IsUp()) {
+        PressKey(kKeyReturn);
+        Settle();
+    }
+    ASSERT_NE(GUI_Endorsements::PTheWindow, nullptr);
+    EXPECT_EQ(GUI_Resignation::PTheWindow, nullptr);
+    EXPECT_TRUE(Page()->IsPostponed());
+    EXPECT_FALSE(Page()->IsUp());
+    ASSERT_TRUE(ClickButton("ENDORSEMENT_REJECT"));
+    WaitFade();
+    EXPECT_EQ(GUI_Endorsements::PTheWindow, nullptr);
+    EXPECT_TRUE(Page()->IsUp());
+    EXPECT_EQ(Turns(), turns + 1);
+    ExpectNoScreens();
+}
+
 // Rejecting closes the offer after its fade, with nothing paid, and cannot be taken back.
 TEST_F(PublicityScreensTest, RejectingTwiceIsRejectingOnce)
 {
