@@ -33,7 +33,10 @@
 #include "windows/GUI_AssetMusic.h"
 #include "windows/GUI_Assets.h"
 #include "windows/GUI_CancelledGig.h"
+#include "windows/GUI_Endorsements.h"
 #include "windows/GUI_OtherGig.h"
+#include "windows/GUI_Publicity.h"
+#include "windows/GUI_Resignation.h"
 #include "windows/GUI_Shopping.h"
 #include "windows/GUI_SongList.h"
 
@@ -197,6 +200,17 @@ void ShellScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Create
 void ShellScreens::OpenAssetMusic(SIM_AssetMusic* asset) { GUI_AssetMusic::Create(asset); }
 
 void ShellScreens::OpenAlbumListen(SIM_AssetMusic* asset) { GUI_AlbumListen::Create(asset); }
+
+// ---- Publicity results, sponsors' offers and resignations ----
+
+void ShellScreens::ShowPublicity(SIM_PublicityEvent* event) { GUI_GetPublicity()->Initialise(event); }
+
+void ShellScreens::OpenEndorsement(SIM_Endorsement* endorsement) { GUI_Endorsements::Create(endorsement); }
+
+void ShellScreens::OpenResignation(SIM_Musician* musician, float fameLoss)
+{
+    GUI_Resignation::Create(musician, fameLoss);
+}
 
 // ---- The band on the main screen ----
 

@@ -58,6 +58,10 @@ public:
     void OpenAssetDetails(SIM_Asset* asset) override;
     void OpenAssetMusic(SIM_AssetMusic* asset) override;
     void OpenAlbumListen(SIM_AssetMusic* asset) override;
+    // Publicity results, sponsors' offers and resignations.
+    void ShowPublicity(SIM_PublicityEvent* event) override;
+    void OpenEndorsement(SIM_Endorsement* endorsement) override;
+    void OpenResignation(SIM_Musician* musician, float fameLoss) override;
     // The band on the main screen: icons, musician windows, attribute pop-ups and lines.
     void OpenAttributeWindow(SIM_Attribute* attribute) override;
     void AddBandIcon(SIM_Musician* musician) override;
