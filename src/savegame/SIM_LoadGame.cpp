@@ -798,13 +798,19 @@ void SIM_LoadGame::LoadPractice(const Record& r)
     practice->SetInstrument(r.Int(Key::Inst, 0, SIM_Practice::NumInstruments - 1));
     const std::vector<Record> melodies = r.Blocks(Tag::Melody);
     for (int i = 0; i < SIM_Practice::NumInstruments && static_cast<size_t>(i) < melodies.size(); ++i)
-        for (const std::string& token : SplitCommaList(melodies[static_cast<size_t>(i)].Str(Key::Ids))) {
-            int id = 0;
-            if (ParseInt(token, id) && id >= 0 && id < 100000)
-                practice->AddBeaten(i, id);
-            else
-                Problem("melody id skipped");
-        }
+        LoadPracticeMelody(i, melodies[static_cast<size_t>(i)]);
+}
+
+// One instrument's block: its "ids" join that instrument's beaten melodies.
+void SIM_LoadGame::LoadPracticeMelody(int instrument, const Record& r)
+{
+    for (const std::string& token : SplitCommaList(r.Str(Key::Ids))) {
+        int id = 0;
+        if (ParseInt(token, id) && id >= 0 && id < 100000)
+            SIM_GetPractice()->AddBeaten(instrument, id);
+        else
+            Problem("melody id skipped");
+    }
 }
 
 void SIM_LoadGame::LoadRelationships(const Record& r)

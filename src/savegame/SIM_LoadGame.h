@@ -58,6 +58,7 @@ private:
     void LoadGigs(const Record& r);
     void LoadOtherGigs(const Record& r);
     void LoadPractice(const Record& r);
+    void LoadPracticeMelody(int instrument, const Record& r);
     void LoadRelationships(const Record& r);
     void LoadEndorsements(const Record& r);
     void LoadRehearsalData(const Record& r);

@@ -519,6 +519,14 @@ void SIM_SaveGame::SavePractice()
         bpm += (i ? "," : "") + FormatInt(practice->GetBPM(i));
     Value(Key::Bpm, bpm);
     Value(Key::Inst, practice->GetInstrument());
+    SavePracticeMelodies();
+    Close(Tag::Practice);
+}
+
+// One block per practice instrument, in order: the melodies beaten, each followed by ",".
+void SIM_SaveGame::SavePracticeMelodies()
+{
+    const SIM_Practice* practice = SIM_GetPractice();
     for (int i = 0; i < SIM_Practice::NumInstruments; ++i) {
         Open(Tag::Melody);
         std::string ids;
@@ -527,7 +535,6 @@ void SIM_SaveGame::SavePractice()
         Value(Key::Ids, ids);
         Close(Tag::Melody);
     }
-    Close(Tag::Practice);
 }
 
 void SIM_SaveGame::SaveRelationships()

@@ -47,6 +47,7 @@ private:
     void SaveGigs();
     void SaveOtherGigs();
     void SavePractice();
+    void SavePracticeMelodies();
     void SaveRelationships();
     void SaveEndorsements();
     void SaveRehearsalData();

@@ -1,5 +1,6 @@
 #include "shell/GUI_HintHelp.h"
 
+#include "career/SIM_Song.h"
 #include "engine/CSpreadsheet.h"
 #include "engine/GDebugEngine.h"
 #include "engine/GTranslation.h"
@@ -144,11 +145,12 @@ void GUI_HintHelp::NotifyClick(const std::string& buttonName)
 
 void GUI_HintHelp::CheckTimedHints()
 {
-    // Each is still shown once only. The song count joins these rules ("need_more_songs"
-    // at turn 20 with fewer than 5 songs) when the band's songs are kept.
+    // Each is still shown once only.
     const int turn = SIM_GetSim()->GetTurnCount();
     if (turn == 4 && SIM_GetBand()->GetMembers().empty())
         Launch("timed_audition");
+    if (turn == 20 && SIM_Song::All.size() < 5)
+        Launch("need_more_songs");
     if (SIM_GetFinances()->GetCash() < 5.0f)
         Launch("no_money");
 }

@@ -2,6 +2,7 @@
 // named button, kept on screen, held over a new game, and the timed hints.
 #include "harness/GameHarness.h"
 
+#include "career/SIM_Song.h"
 #include "shell/GUI_ButtonTypes.h"
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
@@ -24,6 +25,7 @@ const char* const kTable =
     "#,by button,Press go,100,100,0,,,,go_button\n"
     "#,timed_audition,Audition,100,100,0,,,,\n"
     "#,no_money,Broke,100,100,0,,,,\n"
+    "#,need_more_songs,Write more,100,100,0,,,,\n"
     "#,hooked,Hooked,100,100,0,,hint test open,hint test close,\n"
     "#,badly hooked,Badly hooked,100,100,0,,no such hook,no such hook either,\n";
 
@@ -191,6 +193,32 @@ TEST_F(HintTest, TimedHintsFollowTheTurnTheBandAndTheCash)
     SIM_GetSim()->SetTurnCount(4);
     GUI_HintHelp::CheckTimedHints();
     EXPECT_EQ(GUI_HintHelp::AllWindows.size(), 2u); // each once only
+}
+
+TEST_F(HintTest, TimedSongsHintAsksForASetOfFiveOnDayTwenty)
+{
+    SIM_GetFinances()->SetCash(1000.0f);
+    while (SIM_Song::All.size() > 4)
+        SIM_Song::All.back()->Retire();
+    ASSERT_LT(SIM_Song::All.size(), 5u);
+    SIM_GetSim()->SetTurnCount(19);
+    GUI_HintHelp::CheckTimedHints();
+    EXPECT_FALSE(GUI_HintHelp::IsActive());
+    SIM_GetSim()->SetTurnCount(20);
+    GUI_HintHelp::CheckTimedHints();
+    ASSERT_TRUE(GUI_HintHelp::IsActive());
+    EXPECT_EQ(Top()->GetRow()->key, "need_more_songs");
+}
+
+TEST_F(HintTest, TimedSongsHintStaysAwayWithEnoughSongs)
+{
+    SIM_GetFinances()->SetCash(1000.0f);
+    while (SIM_Song::All.size() < 5)
+        SIM_Song::CreateNew(0.5f);
+    SIM_GetSim()->SetTurnCount(20);
+    GUI_HintHelp::CheckTimedHints();
+    EXPECT_FALSE(GUI_HintHelp::IsActive());
+    EXPECT_TRUE(TakeReports().empty());
 }
 
 TEST_F(HintTest, HelpWindowOpensBesideThePointAndStaysOnScreen)

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <mutex>
 
@@ -24,15 +26,41 @@ TTFFont::~TTFFont()
         TTF_CloseFont(font_);
 }
 
+namespace {
+
+// The bytes of a font file, read once while any face opened from it is alive; null when
+// the file cannot be read.
+std::shared_ptr<const std::vector<char>> ReadFontFile(const std::string& file)
+{
+    static std::map<std::string, std::weak_ptr<const std::vector<char>>> files;
+    if (auto bytes = files[file].lock())
+        return bytes;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return nullptr;
+    auto bytes = std::make_shared<const std::vector<char>>(std::istreambuf_iterator<char>(in),
+                                                           std::istreambuf_iterator<char>());
+    if (bytes->empty())
+        return nullptr;
+    files[file] = bytes;
+    return bytes;
+}
+
+} // namespace
+
 std::unique_ptr<TTFFont> TTFFont::Open(const std::string& file, int pixelSize)
 {
     if (file.empty() || pixelSize <= 0 || !EnsureTTFStarted())
         return nullptr;
-    TTF_Font* font = TTF_OpenFont(file.c_str(), pixelSize);
+    auto bytes = ReadFontFile(file);
+    if (!bytes)
+        return nullptr;
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes->data(), int(bytes->size()));
+    TTF_Font* font = stream ? TTF_OpenFontRW(stream, 1, pixelSize) : nullptr;
     if (!font)
         return nullptr;
     TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
-    return std::unique_ptr<TTFFont>(new TTFFont(font));
+    return std::unique_ptr<TTFFont>(new TTFFont(font, std::move(bytes)));
 }
 
 int TTFFont::GetAscent() const { return TTF_FontAscent(font_); }

@@ -38,8 +38,12 @@ public:
     bool RenderGlyph(unsigned char c, TTFGlyphBitmap& out) const;
 
 private:
-    explicit TTFFont(_TTF_Font* font) : font_(font) {}
+    using FileBytes = std::shared_ptr<const std::vector<char>>;
+    TTFFont(_TTF_Font* font, FileBytes bytes) : font_(font), bytes_(std::move(bytes)) {}
     _TTF_Font* font_;
+    // The font file in memory, shared by every size of the face: glyphs are read from it
+    // without a seek and a read of the file each.
+    FileBytes bytes_;
 };
 
 // Starts SDL2_ttf once; false when it cannot start.

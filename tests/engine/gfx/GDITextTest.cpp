@@ -11,6 +11,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <limits>
 #include <string>
 #include <vector>
@@ -317,6 +318,33 @@ TEST_F(SystemFontFaceTest, EveryFaceShipsWithTheGameAndIsFoundThereFirst)
     Ship("DejaVuSans.ttf");
     EXPECT_EQ(FindFontFile("DejaVuSans.ttf"), resources.Str() + "/ttf/DejaVuSans.ttf");
     EXPECT_EQ(FindFontFile("NoSuchFace.ttf"), "");
+}
+
+// A face is read into memory once for all its sizes: each size keeps drawing after the
+// others are closed and after the file itself is gone; what is not a font opens nothing.
+TEST_F(SystemFontFaceTest, FacesKeepTheirFileInMemoryForEverySize)
+{
+    Ship("DejaVuSans.ttf");
+    const std::string file = (resources.Path() / kShippedFontFolder / "DejaVuSans.ttf").string();
+    auto small = TTFFont::Open(file, 12);
+    auto large = TTFFont::Open(file, 24);
+    ASSERT_NE(small, nullptr);
+    ASSERT_NE(large, nullptr);
+    TTFGlyphBitmap before;
+    ASSERT_TRUE(large->RenderGlyph('A', before));
+    small.reset();
+    std::filesystem::remove(file);
+    TTFGlyphBitmap after;
+    ASSERT_TRUE(large->RenderGlyph('A', after));
+    EXPECT_EQ(after.coverage, before.coverage);
+    EXPECT_GT(large->GetAdvance('W'), large->GetAdvance('i'));
+    large.reset();
+    EXPECT_EQ(TTFFont::Open(file, 12), nullptr); // gone, and no longer held by any face
+
+    const std::filesystem::path notAFont = resources.Path() / "notafont.ttf";
+    std::ofstream(notAFont) << "plain text, not a face";
+    EXPECT_EQ(TTFFont::Open(notAFont.string(), 12), nullptr);
+    EXPECT_EQ(TTFFont::Open((resources.Path() / "empty.ttf").string(), 12), nullptr);
 }
 
 TEST_F(SystemFontFaceTest, MissingFaceIsLoggedByNameAndTextFallsBack)
