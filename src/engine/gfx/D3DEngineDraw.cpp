@@ -30,18 +30,18 @@ void D3DEngine::BeginPrimitive(DrawOp primitive)
     // A frame that is never flipped (a long loading step) must not hold its vertices for
     // ever: past this many they are drawn now, and the frame will be presented.
     constexpr size_t kMaxRecordedVertices = size_t(1) << 22;
-    if (frame_.VertexCount() > kMaxRecordedVertices) {
+    if (record_ == &frame_ && frame_.VertexCount() > kMaxRecordedVertices) {
         if (window_)
             frame_.Replay();
         frame_.Reset();
         mustPresent_ = true;
     }
-    frame_.Begin(primitive, TextureState());
+    record_->Begin(primitive, TextureState());
 }
 
 void D3DEngine::AddVertex(float x, float y, float u, float v, uint32_t c)
 {
-    frame_.Vertex(DrawVertex {x, y, u, v, uint8_t(c & 255), uint8_t((c >> 8) & 255), uint8_t((c >> 16) & 255),
+    record_->Vertex(DrawVertex {x, y, u, v, uint8_t(c & 255), uint8_t((c >> 8) & 255), uint8_t((c >> 16) & 255),
                               uint8_t(c >> 24)});
 }
 
