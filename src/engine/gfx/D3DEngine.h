@@ -137,7 +137,7 @@ public:
     bool CopyOpaqueTexture(const std::string& name, const tagRECT& destination);
     // What is drawn from BeginCachedLayer to EndCachedLayer becomes a picture of the
     // rectangle, kept between frames in the numbered slot and drawn again only when what
-    // was drawn into it differs from the last time; the frame then copies the picture,
+    // was drawn into it differs from the last time; the frame then draws the picture,
     // replacing what is under the rectangle. For layers that change now and then (a lit
     // stage), not every frame. The layer starts from black.
     void BeginCachedLayer(int slot, const tagRECT& rect);
@@ -204,7 +204,7 @@ private:
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
     std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
     std::map<unsigned, unsigned> copySources_; // texture GL name -> framebuffer of its copy
-    // A picture kept between frames: what was drawn into it and its framebuffer.
+    // A picture kept between frames: what was drawn into it, its texture and framebuffer.
     struct CachedLayer {
         FrameRecord drawn;     // what the picture shows
         FrameRecord recording; // what is being drawn into it this frame

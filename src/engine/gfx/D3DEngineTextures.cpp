@@ -343,15 +343,17 @@ void D3DEngine::DrawLayer(CachedLayer& layer)
     if (!layer.framebuffer) {
         GLuint texture = 0, fbo = 0;
         glGenTextures(1, &texture);
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glBindTexture(GL_TEXTURE_RECTANGLE, texture);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         // Laid out as the window's own buffer, so the frame's copy of it is a copy of memory.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
-        glBindTexture(GL_TEXTURE_2D, 0);
+        glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
         glGenFramebuffers(1, &fbo);
         glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_RECTANGLE, texture, 0);
         const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         if (!complete) {
@@ -360,6 +362,7 @@ void D3DEngine::DrawLayer(CachedLayer& layer)
             return;
         }
         layer.texture = texture;
+        opaqueTextures_.insert(texture); // the layer starts from black and is copied whole
         layer.framebuffer = fbo;
         layer.width = w;
         layer.height = h;
@@ -390,9 +393,28 @@ void D3DEngine::EndCachedLayer()
                 frame_.Append(layer.recording, b);
         return;
     }
+    // Drawn as an opaque quad of its texels one to one: no blending, the nearest texel, and
+    // no copy that would make the driver finish what the frame has drawn so far.
     const tagRECT& r = layer.rect;
-    const int rect[4] = {r.left, r.top, r.right - r.left, r.bottom - r.top};
-    frame_.Blit(layer.framebuffer, layer.width, layer.height, rect, layer.version);
+    const DrawTextureState saved = TextureState();
+    texEnabled_ = true;
+    bound_ = layer.texture;
+    pointFilter_ = true;
+    additive_ = false;
+    clipped_ = false;
+    BeginPrimitive(DrawOp::Quads);
+    frame_.Tag(layer.version);
+    const float l = float(r.left), t = float(r.top), rt = float(r.right), b = float(r.bottom);
+    const float w = float(layer.width), h = float(layer.height);
+    AddVertex(l, t, 0.0f, h, 0xFFFFFFFFu);
+    AddVertex(l, b, 0.0f, 0.0f, 0xFFFFFFFFu);
+    AddVertex(rt, b, w, 0.0f, 0xFFFFFFFFu);
+    AddVertex(rt, t, w, h, 0xFFFFFFFFu);
+    texEnabled_ = saved.textured;
+    bound_ = saved.texture;
+    pointFilter_ = saved.pointFilter;
+    additive_ = saved.additive;
+    clipped_ = saved.clipped;
 }
 
 void D3DEngine::AddTextureManually(unsigned glName, int width, int height)

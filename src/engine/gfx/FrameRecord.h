@@ -63,6 +63,13 @@ public:
     // Starts primitives of one kind; vertices follow until the next Begin, Clear or Scene.
     void Begin(DrawOp primitive, const DrawTextureState& state);
     void Vertex(const DrawVertex& v);
+    // Marks the last batch with a version of its texture's picture, so that frames drawing
+    // the same quads over a changed picture differ.
+    void Tag(uint32_t version)
+    {
+        if (!batches_.empty())
+            batches_.back().colour = version;
+    }
     // Adds a batch of another record with its vertices.
     void Append(const FrameRecord& from, const DrawBatch& batch);
     // Copies the picture of a framebuffer (sourceW x sourceH, bottom row first) into the
