@@ -252,17 +252,30 @@ void GUI_GigBackdrop::Draw()
     const float w = D3DEngine::W, h = D3DEngine::H;
     D3DEngine* engine = GetD3DEngine();
 
+    // The lit stage and its spotlights change only when the lightmap steps or a light
+    // flickers: kept as one picture, drawn again only then, and copied in every frame.
+    engine->BeginCachedLayer(kStageLayer, stage_);
+
     // The lit stage: the venue's backdrop is made current and the lightmap, the whole
-    // stage picture, replaces it.
+    // stage picture, replaces it. Drawn untinted and opaque, it is copied rather than
+    // shaded when the renderer can.
     engine->SetTexture(backdrop_);
     StepLightmap();
     stageSprite_.width = 1024.0f;
     stageSprite_.height = 384.0f;
     stageSprite_.PlaceLocal(w / 2.0f, float(stage_.top) + 192.0f);
-    stageSprite_.SetTexture(currentLightmap_);
-    stageSprite_.Draw();
+    const tagRECT picture {int(w / 2.0f) - 512, stage_.top, int(w / 2.0f) + 512, stage_.top + 384};
+    if (!engine->CopyOpaqueTexture(currentLightmap_, picture)) {
+        stageSprite_.SetTexture(currentLightmap_);
+        stageSprite_.Draw();
+    }
 
     GUI_Spotlight::DrawAllLight();
+    engine->EndCachedLayer();
+
+    // Everything else on the stage is seen only inside it: the black bands cover the
+    // rest, so none of it is shaded there.
+    engine->SetClipRect(&stage_);
     if (StageEquipmentPresent("laser", "CHEAT_LASERS"))
         GUI_GetLasers()->Draw();
     GUI_GetGigProp()->Draw();
@@ -279,6 +292,7 @@ void GUI_GigBackdrop::Draw()
         figure.Draw();
     }
 
+    engine->SetClipRect(nullptr);
     engine->FillRect(tagRECT {0, stage_.bottom, int(w), int(h)}, PackColor(0, 0, 0, 255));
     engine->FillRect(tagRECT {0, 0, int(w), stage_.top}, PackColor(0, 0, 0, 255));
     GUI_Spotlight::DrawAllOutline();

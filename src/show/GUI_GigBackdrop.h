@@ -61,6 +61,8 @@ class GUI_GigBackdrop {
 public:
     static constexpr float kLightmapMs = 1000.0f;
     static constexpr float kFlashMs = 200.0f;
+    // The renderer's kept picture of the lit stage.
+    static constexpr int kStageLayer = 1;
     // The viewer shows the largest venue of the shipped table.
     static constexpr const char* kToolBackdrop = "backdrop_arena.jpg";
 

@@ -201,7 +201,12 @@ void GUI_Pyro::LoadEvents()
 void GUI_Pyro::Draw()
 {
     GUI_PyroEvent::ProcessAll();
+    // Smoke, flames and sparks are soft blobs a little larger than their textures: the
+    // nearest texel shows them as well as a filtered sample, for far less work in a
+    // software driver, which pays for every one of their many overlapping pixels.
+    GetD3DEngine()->SetPointFilter();
     GUI_ParticleManager::Draw();
+    GetD3DEngine()->SetLinearFilter();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -341,6 +346,9 @@ void GUI_Laser::Draw()
     engine->SetAdditiveBlend(true);
     engine->SetTexture("laser.dds");
     engine->SetTexture(smoke_[smokeIndex_]);
+    // The smoke drifting through thin moving beams: its nearest texels read as well as
+    // filtered ones, for far less work in a software driver.
+    engine->SetPointFilter();
     batch_.clear();
     if (mode_ == GROW || mode_ == HOLD)
         DrawFan();
@@ -348,6 +356,7 @@ void GUI_Laser::Draw()
         DrawScatter();
     engine->DrawTriangles(batch_.data(), int(batch_.size()), nullptr, int(batch_.size()));
     ProcessMode();
+    engine->SetLinearFilter();
     engine->SetAdditiveBlend(false);
 }
 
@@ -491,8 +500,11 @@ void GUI_ComputerisedLights::Draw()
     D3DEngine* engine = GetD3DEngine();
     engine->SetAdditiveBlend(true);
     engine->SetTexture("computer_light.dds");
+    // A soft beam: its nearest texels look as its filtered ones, at a fraction of the cost.
+    engine->SetPointFilter();
     for (GUI_CompLight* l : lights_)
         l->Draw();
+    engine->SetLinearFilter();
     engine->SetAdditiveBlend(false);
 }
 

@@ -9,6 +9,7 @@
 #include "show/Tool_Backdrop.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -100,6 +101,41 @@ TEST_F(StageTest, LightmapStepsEverySecondAndAFlashLasts200Ms)
     EXPECT_EQ(Stage()->GetCurrentLightmap(), "gig_lightmap_flash.jpg");
     Step(2, 33);
     EXPECT_EQ(Stage()->GetCurrentLightmap(), "gig_lightmap_2.jpg");
+}
+
+// The lit stage is kept as one picture between frames: it must show the lightmap where it
+// belongs, the right way up, and follow the lightmap when it changes (a stale picture or a
+// frame skipped as unchanged would keep the old one on screen).
+TEST_F(StageTest, KeptStagePictureShowsTheCurrentLightmapInPlace)
+{
+    Stage()->Initialise(nullptr, 240.0f);
+    Step(2);
+    const tagRECT& stage = Stage()->GetStageRect();
+    const int left = int(D3DEngine::W / 2.0f) - 512;
+    auto matches = [&](const RgbaImage& frame, const char* lightmap) {
+        int w = 0, h = 0;
+        const uint8_t* texels = nullptr;
+        if (!GetD3DEngine()->GetTextureData(lightmap, &w, &h, &texels) || !texels)
+            return false;
+        // Corners of the stage clear of the band and the props, near the top and bottom.
+        static const int points[][2] = {{40, 12}, {980, 20}, {30, 300}, {990, 330}, {512, 4}};
+        for (const auto& p : points) {
+            const uint8_t* t = texels + (size_t(p[1]) * size_t(w) + size_t(p[0])) * 4;
+            const uint8_t* s = frame.pixels.data() +
+                               (size_t(stage.top + p[1]) * size_t(frame.width) + size_t(left + p[0])) * 4;
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(int(s[c]) - int(t[c])) > 3)
+                    return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(matches(CaptureFrame(), "gig_lightmap_0.jpg"));
+    Stage()->FlashLightmap();
+    Step(1);
+    EXPECT_TRUE(matches(CaptureFrame(), "gig_lightmap_flash.jpg"));
+    Step(8, 33); // the flash is over: the next lightmap
+    EXPECT_EQ(Stage()->GetCurrentLightmap(), "gig_lightmap_1.jpg");
+    EXPECT_TRUE(matches(CaptureFrame(), "gig_lightmap_1.jpg"));
 }
 
 TEST_F(StageTest, PyroEventsAndTheSparkShowerFollowTheVenue)

@@ -174,6 +174,9 @@ void D3DEngine::BeginRender()
     bound_ = 0;
     SetLinearFilter();
     additive_ = false; // every frame starts with normal blending, as the scene's state does
+    clipped_ = false;
+    openLayer_ = nullptr;
+    record_ = &frame_;
     BInScene = true;
     ++scenes_;
 }
@@ -185,6 +188,7 @@ void D3DEngine::EndRender()
         return;
     }
     sceneDepth = 0;
+    EndCachedLayer(); // a layer left open ends with the frame
     BInScene = false;
     currentName_.clear();
 }
@@ -218,6 +222,12 @@ void D3DEngine::Flip()
     frames_ += 1.0f;
 }
 
+void D3DEngine::SetClipRect(const tagRECT* rect)
+{
+    clipped_ = rect != nullptr;
+    clip_ = rect ? *rect : tagRECT {};
+}
+
 void D3DEngine::ClearScreen()
 {
     ClearScreen(0xFF000000u);
@@ -225,7 +235,7 @@ void D3DEngine::ClearScreen()
 
 void D3DEngine::ClearScreen(uint32_t c)
 {
-    frame_.Clear(c);
+    record_->Clear(c);
 }
 
 // The filter is the bound texture's: it is set on the texture when the frame is drawn.

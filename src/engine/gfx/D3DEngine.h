@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -65,6 +66,10 @@ public:
     // (source alpha, one minus source alpha).
     void SetAdditiveBlend(bool additive) { additive_ = additive; }
     bool IsAdditiveBlend() const { return additive_; }
+    // Clips what is drawn next to a rectangle of the screen (null: the whole screen again).
+    // A software driver pays for every pixel it shades, so a layer that would be hidden
+    // outside a rectangle is better not shaded there at all. Every frame starts unclipped.
+    void SetClipRect(const tagRECT* rect);
     void ToGDI() {}
     void RestoreSurfaces() {}
     void ReleaseAllSurfaces() {}
@@ -126,6 +131,17 @@ public:
     // The quad of a sprite (top-left, top-right, bottom-left, bottom-right), textured with
     // the texture bound last.
     void DrawQuad(const _D3DTLVERTEX* corners);
+    // Copies a named picture whose every texel is opaque into a rectangle of the screen, as
+    // an untinted quad of it would draw it but without shading each pixel; false (nothing
+    // drawn) when the picture has any transparency or cannot be copied.
+    bool CopyOpaqueTexture(const std::string& name, const tagRECT& destination);
+    // What is drawn from BeginCachedLayer to EndCachedLayer becomes a picture of the
+    // rectangle, kept between frames in the numbered slot and drawn again only when what
+    // was drawn into it differs from the last time; the frame then draws the picture,
+    // replacing what is under the rectangle. For layers that change now and then (a lit
+    // stage), not every frame. The layer starts from black.
+    void BeginCachedLayer(int slot, const tagRECT& rect);
+    void EndCachedLayer();
     // Vertex-buffer vertices (0xAARRGGBB colours) as triangles, through an index list or
     // in order when indices is null.
     void DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, const uint16_t* indices, int count);
@@ -142,7 +158,8 @@ private:
     void CurrentViewport(int viewport[4]) const;
     DrawTextureState TextureState() const
     {
-        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0, additive_};
+        return {texEnabled_, pointFilter_, bound_, opaqueTextures_.count(bound_) != 0, additive_, clipped_,
+                {clip_.left, clip_.top, clip_.right, clip_.bottom}};
     }
     void BeginPrimitive(DrawOp primitive);
     void AddVertex(float x, float y, float u, float v, uint32_t colour);
@@ -155,6 +172,9 @@ private:
     // (reported once) when it is nowhere.
     const GSurface* FindOrLoadSurface(const std::string& req);
     void BindNamed(const GSurface& surface);
+    // The framebuffer that holds a copy of an opaque surface for CopyOpaqueTexture (made on
+    // first use), 0 when it cannot be made.
+    unsigned CopySource(const GSurface& surface);
     void TextureSize(float& w, float& h);
 
     unsigned scenes_ = 0;
@@ -170,6 +190,8 @@ private:
     float frames_ = 0.0f;
     bool pointFilter_ = false;
     bool additive_ = false;
+    bool clipped_ = false;
+    tagRECT clip_ {};
     unsigned bound_ = 0;     // GL name bound on the rectangle target now
     bool texEnabled_ = true; // the rectangle target is enabled
     MainWindowRef window_ = nullptr;
@@ -181,6 +203,21 @@ private:
     unsigned unchangedFrames_ = 0;
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
     std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
+    std::map<unsigned, unsigned> copySources_; // texture GL name -> framebuffer of its copy
+    // A picture kept between frames: what was drawn into it, its texture and framebuffer.
+    struct CachedLayer {
+        FrameRecord drawn;     // what the picture shows
+        FrameRecord recording; // what is being drawn into it this frame
+        tagRECT rect {};
+        unsigned texture = 0, framebuffer = 0;
+        int width = 0, height = 0;
+        unsigned textures = ~0u; // textureChanges_ when it was drawn
+        uint32_t version = 0;
+    };
+    std::map<int, CachedLayer> layers_;
+    CachedLayer* openLayer_ = nullptr;
+    FrameRecord* record_ = &frame_; // where drawing is recorded now
+    void DrawLayer(CachedLayer& layer);
 };
 
 // The renderer, for the life of the process.

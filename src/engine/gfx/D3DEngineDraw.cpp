@@ -30,18 +30,18 @@ void D3DEngine::BeginPrimitive(DrawOp primitive)
     // A frame that is never flipped (a long loading step) must not hold its vertices for
     // ever: past this many they are drawn now, and the frame will be presented.
     constexpr size_t kMaxRecordedVertices = size_t(1) << 22;
-    if (frame_.VertexCount() > kMaxRecordedVertices) {
+    if (record_ == &frame_ && frame_.VertexCount() > kMaxRecordedVertices) {
         if (window_)
             frame_.Replay();
         frame_.Reset();
         mustPresent_ = true;
     }
-    frame_.Begin(primitive, TextureState());
+    record_->Begin(primitive, TextureState());
 }
 
 void D3DEngine::AddVertex(float x, float y, float u, float v, uint32_t c)
 {
-    frame_.Vertex(DrawVertex {x, y, u, v, uint8_t(c & 255), uint8_t((c >> 8) & 255), uint8_t((c >> 16) & 255),
+    record_->Vertex(DrawVertex {x, y, u, v, uint8_t(c & 255), uint8_t((c >> 8) & 255), uint8_t((c >> 16) & 255),
                               uint8_t(c >> 24)});
 }
 
@@ -199,12 +199,34 @@ bool D3DEngine::InitVertexBuffer(int vertexCount, std::unique_ptr<IDirect3DVerte
     return true;
 }
 
+namespace {
+
+// Whether an upright quad shows its texels one to one on screen pixels: then the nearest
+// texel is the picture itself, and a software driver samples it for a fraction of the
+// cost of filtering four.
+bool OneTexelPerPixel(const _D3DTLVERTEX* c, float tw, float th)
+{
+    const bool upright = c[0].y == c[1].y && c[2].y == c[3].y && c[0].x == c[2].x && c[1].x == c[3].x;
+    if (!upright)
+        return false;
+    const float texelsW = std::fabs(c[1].tu - c[0].tu) * tw, texelsH = std::fabs(c[2].tv - c[0].tv) * th;
+    const float pixelsW = std::fabs(c[1].x - c[0].x), pixelsH = std::fabs(c[2].y - c[0].y);
+    return std::fabs(texelsW - pixelsW) < 0.5f && std::fabs(texelsH - pixelsH) < 0.5f;
+}
+
+} // namespace
+
 void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
 {
     float tw = 1, th = 1;
     TextureSize(tw, th);
     static const int order[4] = {0, 2, 3, 1};
+    const bool filtered = !pointFilter_;
+    if (filtered && texEnabled_ && OneTexelPerPixel(corners, tw, th))
+        pointFilter_ = true;
     BeginPrimitive(DrawOp::Quads);
+    if (filtered)
+        pointFilter_ = false;
     for (int i : order) {
         const _D3DTLVERTEX& v = corners[i];
         AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);

@@ -247,11 +247,174 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
     bool opaque = rgba != nullptr;
     for (size_t i = 3; opaque && i < size_t(width) * size_t(height) * 4; i += 4)
         opaque = rgba[i] == 255;
+    copySources_.erase(name); // a name come back is a new picture
     if (opaque)
         opaqueTextures_.insert(name);
     else
         opaqueTextures_.erase(name);
     return name;
+}
+
+unsigned D3DEngine::CopySource(const GSurface& surface)
+{
+    if (auto found = copySources_.find(surface.glName); found != copySources_.end())
+        return found->second;
+    unsigned framebuffer = 0;
+    const size_t w = size_t(surface.width), h = size_t(surface.height);
+    if (window_ && w > 0 && h > 0 && surface.pixels.size() >= w * h * 4) {
+        // Bottom row first and blue first, as the window's own buffer is laid out, so the
+        // copy is a plain copy of memory.
+        std::vector<uint8_t> rows(w * h * 4);
+        for (size_t y = 0; y < h; ++y) {
+            const uint8_t* from = &surface.pixels[(h - 1 - y) * w * 4];
+            uint8_t* to = &rows[y * w * 4];
+            for (size_t x = 0; x < w; ++x, from += 4, to += 4) {
+                to[0] = from[2];
+                to[1] = from[1];
+                to[2] = from[0];
+                to[3] = from[3];
+            }
+        }
+        GLuint texture = 0, fbo = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, GLsizei(w), GLsizei(h), 0, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+        glBindTexture(GL_TEXTURE_2D, 0);
+        glGenFramebuffers(1, &fbo);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+        glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+        const bool complete = glCheckFramebufferStatus(GL_READ_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        if (complete) {
+            framebuffer = fbo;
+        } else {
+            glDeleteFramebuffers(1, &fbo);
+            glDeleteTextures(1, &texture);
+        }
+    }
+    // Remembered either way: a driver that cannot do it is not asked every frame.
+    copySources_[surface.glName] = framebuffer;
+    return framebuffer;
+}
+
+bool D3DEngine::CopyOpaqueTexture(const std::string& name, const tagRECT& destination)
+{
+    if (!BInScene)
+        BeginRender();
+    const GSurface* s = FindOrLoadSurface(TextureRequestName(name));
+    if (!s || !s->glName || !opaqueTextures_.count(s->glName))
+        return false;
+    const unsigned framebuffer = CopySource(*s);
+    if (!framebuffer)
+        return false;
+    const int rect[4] = {destination.left, destination.top, destination.right - destination.left,
+                         destination.bottom - destination.top};
+    record_->Blit(framebuffer, s->width, s->height, rect);
+    return true;
+}
+
+void D3DEngine::BeginCachedLayer(int slot, const tagRECT& rect)
+{
+    if (!BInScene)
+        BeginRender();
+    if (openLayer_)
+        return; // layers do not nest: the inner one is part of the outer
+    CachedLayer& layer = layers_[slot];
+    layer.recording.Reset();
+    const int viewport[4] = {0, 0, std::max(1, rect.right - rect.left), std::max(1, rect.bottom - rect.top)};
+    layer.recording.Scene(viewport, viewport[2], viewport[3], rect.left, rect.top);
+    layer.recording.Clear(0xFF000000u);
+    layer.rect = rect;
+    openLayer_ = &layer;
+    record_ = &layer.recording;
+}
+
+void D3DEngine::DrawLayer(CachedLayer& layer)
+{
+    const int w = layer.rect.right - layer.rect.left, h = layer.rect.bottom - layer.rect.top;
+    if (layer.framebuffer && (layer.width != w || layer.height != h)) {
+        GLuint fbo = layer.framebuffer, texture = layer.texture;
+        glDeleteFramebuffers(1, &fbo);
+        glDeleteTextures(1, &texture);
+        layer.framebuffer = layer.texture = 0;
+    }
+    if (!layer.framebuffer) {
+        GLuint texture = 0, fbo = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_RECTANGLE, texture);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        // Laid out as the window's own buffer, so the frame's copy of it is a copy of memory.
+        glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+        glGenFramebuffers(1, &fbo);
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_RECTANGLE, texture, 0);
+        const bool complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        if (!complete) {
+            glDeleteFramebuffers(1, &fbo);
+            glDeleteTextures(1, &texture);
+            return;
+        }
+        layer.texture = texture;
+        opaqueTextures_.insert(texture); // the layer starts from black and is copied whole
+        layer.framebuffer = fbo;
+        layer.width = w;
+        layer.height = h;
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, layer.framebuffer);
+    layer.recording.Replay();
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    std::swap(layer.drawn, layer.recording);
+    layer.textures = textureChanges_;
+    ++layer.version;
+}
+
+void D3DEngine::EndCachedLayer()
+{
+    if (!openLayer_)
+        return;
+    CachedLayer& layer = *openLayer_;
+    openLayer_ = nullptr;
+    record_ = &frame_;
+    if (!window_)
+        return;
+    if (!layer.framebuffer || layer.textures != textureChanges_ || !(layer.recording == layer.drawn))
+        DrawLayer(layer);
+    if (!layer.framebuffer) {
+        // No picture could be made: what was drawn goes to the frame itself.
+        for (const DrawBatch& b : layer.recording.Batches())
+            if (b.op != DrawOp::Scene && b.op != DrawOp::Clear)
+                frame_.Append(layer.recording, b);
+        return;
+    }
+    // Drawn as an opaque quad of its texels one to one: no blending, the nearest texel, and
+    // no copy that would make the driver finish what the frame has drawn so far.
+    const tagRECT& r = layer.rect;
+    const DrawTextureState saved = TextureState();
+    texEnabled_ = true;
+    bound_ = layer.texture;
+    pointFilter_ = true;
+    additive_ = false;
+    clipped_ = false;
+    BeginPrimitive(DrawOp::Quads);
+    frame_.Tag(layer.version);
+    const float l = float(r.left), t = float(r.top), rt = float(r.right), b = float(r.bottom);
+    const float w = float(layer.width), h = float(layer.height);
+    AddVertex(l, t, 0.0f, h, 0xFFFFFFFFu);
+    AddVertex(l, b, 0.0f, 0.0f, 0xFFFFFFFFu);
+    AddVertex(rt, b, w, 0.0f, 0xFFFFFFFFu);
+    AddVertex(rt, t, w, h, 0xFFFFFFFFu);
+    texEnabled_ = saved.textured;
+    bound_ = saved.texture;
+    pointFilter_ = saved.pointFilter;
+    additive_ = saved.additive;
+    clipped_ = saved.clipped;
 }
 
 void D3DEngine::AddTextureManually(unsigned glName, int width, int height)
@@ -276,6 +439,7 @@ void D3DEngine::RemoveTextureManually(unsigned glName)
         LastTexNum = 0;
     ++textureChanges_;
     opaqueTextures_.erase(glName);
+    copySources_.erase(glName);
     // The frame being recorded may still draw with it: freed once the frame is drawn.
     pendingFrees_.push_back(glName);
     if (frame_.Empty())

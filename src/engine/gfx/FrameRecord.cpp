@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
-void FrameRecord::Scene(const int viewport[4], int gameW, int gameH)
+void FrameRecord::Scene(const int viewport[4], int gameW, int gameH, int originX, int originY)
 {
     DrawBatch b;
     b.op = DrawOp::Scene;
     std::copy(viewport, viewport + 4, b.viewport);
     b.gameW = gameW;
     b.gameH = gameH;
+    b.origin[0] = originX;
+    b.origin[1] = originY;
     // A scene begun with nothing drawn since the last one only replaces it: a game that
     // begins scenes without flipping (inactive, between loading steps) does not pile them up.
     if (!batches_.empty() && batches_.back().op == DrawOp::Scene)
@@ -47,7 +49,8 @@ void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
         const DrawBatch& last = batches_.back();
         if (last.op == primitive && last.textured == state.textured && last.pointFilter == state.pointFilter &&
             last.texture == state.texture && last.opaqueTexture == state.opaqueTexture &&
-            last.additive == state.additive)
+            last.additive == state.additive && last.clipped == state.clipped &&
+            std::equal(state.clip, state.clip + 4, last.clip))
             return;
     }
     DrawBatch b;
@@ -57,7 +60,35 @@ void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
     b.texture = state.texture;
     b.opaqueTexture = state.opaqueTexture;
     b.additive = state.additive;
+    b.clipped = state.clipped;
+    std::copy(state.clip, state.clip + 4, b.clip);
     b.first = uint32_t(vertices_.size());
+    batches_.push_back(b);
+}
+
+void FrameRecord::Blit(unsigned framebuffer, int sourceW, int sourceH, const int destination[4], uint32_t version)
+{
+    DrawBatch b;
+    b.colour = version;
+    b.op = DrawOp::Blit;
+    b.texture = framebuffer;
+    b.rect[0] = sourceW;
+    b.rect[1] = sourceH;
+    b.rect[2] = destination[0];
+    b.rect[3] = destination[1];
+    b.size[0] = destination[2];
+    b.size[1] = destination[3];
+    batches_.push_back(b);
+}
+
+void FrameRecord::Append(const FrameRecord& from, const DrawBatch& batch)
+{
+    DrawBatch b = batch;
+    b.first = uint32_t(vertices_.size());
+    const size_t end = std::min(from.vertices_.size(), size_t(batch.first) + batch.count);
+    for (size_t i = batch.first; i < end; ++i)
+        vertices_.push_back(from.vertices_[i]);
+    b.count = uint32_t(vertices_.size()) - b.first;
     batches_.push_back(b);
 }
 
@@ -92,7 +123,8 @@ void ApplyScene(const DrawBatch& b)
     glViewport(b.viewport[0], b.viewport[1], b.viewport[2], b.viewport[3]);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0.0, double(b.gameW), double(b.gameH), 0.0, -1.0, 1.0);
+    glOrtho(double(b.origin[0]), double(b.origin[0] + b.gameW), double(b.origin[1] + b.gameH),
+            double(b.origin[1]), -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     // Integer coordinates fall on pixel corners; this nudge makes lines and fills cover
@@ -134,6 +166,43 @@ bool Opaque(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
     return true;
 }
 
+// The scissor box of a batch's clip: game pixels through the scene's letterbox, origin at
+// the drawable's bottom left.
+void ApplyClip(const DrawBatch& b, const DrawBatch& scene)
+{
+    const float sx = scene.gameW > 0 ? float(scene.viewport[2]) / float(scene.gameW) : 1.0f;
+    const float sy = scene.gameH > 0 ? float(scene.viewport[3]) / float(scene.gameH) : 1.0f;
+    const int ox = scene.origin[0], oy = scene.origin[1];
+    const int left = scene.viewport[0] + int(float(b.clip[0] - ox) * sx);
+    const int right = scene.viewport[0] + int(float(b.clip[2] - ox) * sx);
+    const int bottom = scene.viewport[1] + int(float(scene.gameH - (b.clip[3] - oy)) * sy);
+    const int top = scene.viewport[1] + int(float(scene.gameH - (b.clip[1] - oy)) * sy);
+    glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
+}
+
+// Copies a picture straight into the back buffer. Unscaled, this is a copy of memory in a
+// software driver instead of a textured polygon shaded pixel by pixel.
+void ApplyBlit(const DrawBatch& b, const DrawBatch& scene)
+{
+    const float sx = scene.gameW > 0 ? float(scene.viewport[2]) / float(scene.gameW) : 1.0f;
+    const float sy = scene.gameH > 0 ? float(scene.viewport[3]) / float(scene.gameH) : 1.0f;
+    const int left = b.rect[2] - scene.origin[0], top = b.rect[3] - scene.origin[1];
+    const int x0 = scene.viewport[0] + int(float(left) * sx);
+    const int x1 = scene.viewport[0] + int(float(left + b.size[0]) * sx);
+    const int y0 = scene.viewport[1] + int(float(scene.gameH - (top + b.size[1])) * sy);
+    const int y1 = scene.viewport[1] + int(float(scene.gameH - top) * sy);
+    const bool unscaled = x1 - x0 == b.rect[0] && y1 - y0 == b.rect[1];
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, b.texture);
+    glBlitFramebuffer(0, 0, b.rect[0], b.rect[1], x0, y0, x1, y1, GL_COLOR_BUFFER_BIT,
+                      unscaled ? GL_NEAREST : GL_LINEAR);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+}
+
+bool SameClip(const DrawBatch& a, const DrawBatch& b)
+{
+    return a.clipped == b.clipped && (!a.clipped || std::equal(a.clip, a.clip + 4, b.clip));
+}
+
 bool SameTexture(const DrawBatch& a, const DrawBatch& b)
 {
     return a.textured == b.textured && (!a.textured || (a.texture == b.texture && a.pointFilter == b.pointFilter));
@@ -146,14 +215,28 @@ void FrameRecord::Replay() const
     const DrawBatch* lastTexture = nullptr; // texture state unknown at the start
     bool blending = true;
     bool additive = false;
+    DrawBatch scene;
+    DrawBatch noClip;
+    const DrawBatch* lastClip = &noClip; // no scissor at the start
+    glDisable(GL_SCISSOR_TEST);
     for (const DrawBatch& b : batches_) {
         switch (b.op) {
         case DrawOp::Scene:
             ApplyScene(b);
+            scene = b;
             blending = true;
             additive = false;
             break;
         case DrawOp::Clear:
+        case DrawOp::Blit:
+            // Clears and copies reach their whole rectangle whatever the last clip was.
+            if (lastClip->clipped)
+                glDisable(GL_SCISSOR_TEST);
+            lastClip = &noClip;
+            if (b.op == DrawOp::Blit) {
+                ApplyBlit(b, scene);
+                break;
+            }
             glClearColor(float(b.colour & 255) / 255.0f, float((b.colour >> 8) & 255) / 255.0f,
                          float((b.colour >> 16) & 255) / 255.0f, float((b.colour >> 24) & 255) / 255.0f);
             glClear(GL_COLOR_BUFFER_BIT);
@@ -163,6 +246,15 @@ void FrameRecord::Replay() const
             if (!lastTexture || !SameTexture(*lastTexture, b))
                 ApplyTexture(b);
             lastTexture = &b;
+            if (!SameClip(*lastClip, b)) {
+                if (b.clipped) {
+                    glEnable(GL_SCISSOR_TEST);
+                    ApplyClip(b, scene);
+                } else {
+                    glDisable(GL_SCISSOR_TEST);
+                }
+            }
+            lastClip = &b;
             if (bool blend = !Opaque(b, vertices_); blend != blending) {
                 if (blend)
                     glEnable(GL_BLEND);
@@ -186,6 +278,7 @@ void FrameRecord::Replay() const
         }
     }
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_SCISSOR_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }

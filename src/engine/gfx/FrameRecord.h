@@ -22,6 +22,7 @@ enum class DrawOp : uint8_t {
     LineStrip,
     Triangles,
     TriangleStrip,
+    Blit,          // an opaque picture copied into a rectangle, no blending, no clip
 };
 
 // One step of the frame: a state change, a clear, or primitives drawn with one texture state.
@@ -32,10 +33,15 @@ struct DrawBatch {
     bool opaqueTexture = false; // every texel of the texture has full alpha
     bool additive = false;    // blended (source alpha, one) instead of over what is under it
     unsigned texture = 0;     // GL name bound on the rectangle target (may be 0)
+    bool clipped = false;     // drawn only inside clip (game pixels, right and bottom out)
+    int clip[4] = {0, 0, 0, 0};
     uint32_t first = 0, count = 0; // vertices of a primitive batch
     uint32_t colour = 0;      // clear colour, red in the low byte
     int viewport[4] = {0, 0, 0, 0};
+    int rect[4] = {0, 0, 0, 0};    // blit: source width, height; destination left, top (game pixels)
+    int size[2] = {0, 0};          // blit: destination width and height
     int gameW = 0, gameH = 0;
+    int origin[2] = {0, 0}; // scene: the game pixel at the viewport's top left
     bool operator==(const DrawBatch&) const = default;
 };
 
@@ -46,15 +52,30 @@ struct DrawTextureState {
     unsigned texture = 0;
     bool opaqueTexture = false;
     bool additive = false;
+    bool clipped = false;
+    int clip[4] = {0, 0, 0, 0}; // left, top, right, bottom in game pixels
 };
 
 class FrameRecord {
 public:
-    void Scene(const int viewport[4], int gameW, int gameH);
+    void Scene(const int viewport[4], int gameW, int gameH, int originX = 0, int originY = 0);
     void Clear(uint32_t colour);
     // Starts primitives of one kind; vertices follow until the next Begin, Clear or Scene.
     void Begin(DrawOp primitive, const DrawTextureState& state);
     void Vertex(const DrawVertex& v);
+    // Marks the last batch with a version of its texture's picture, so that frames drawing
+    // the same quads over a changed picture differ.
+    void Tag(uint32_t version)
+    {
+        if (!batches_.empty())
+            batches_.back().colour = version;
+    }
+    // Adds a batch of another record with its vertices.
+    void Append(const FrameRecord& from, const DrawBatch& batch);
+    // Copies the picture of a framebuffer (sourceW x sourceH, bottom row first) into the
+    // destination rectangle, replacing what is there.
+    // A version that changes with the framebuffer's picture tells frames apart.
+    void Blit(unsigned framebuffer, int sourceW, int sourceH, const int destination[4], uint32_t version = 0);
 
     bool Empty() const { return batches_.empty(); }
     size_t VertexCount() const { return vertices_.size(); }
