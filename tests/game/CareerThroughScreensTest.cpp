@@ -33,7 +33,6 @@
 #include "shell/GUI_GUI.h"
 #include "shell/GUI_HintHelp.h"
 #include "shell/GUI_ScreenFader.h"
-#include "shell/GUI_StandIn.h"
 #include "shell/GUI_WindowManager.h"
 #include "show/GUI_Gig.h"
 #include "show/GUI_JigSaw.h"
@@ -495,7 +494,6 @@ protected:
     void Publicise(GUI_DailyOption* row)
     {
         Shot("daily_options_publicity");
-        GUI_StandInCalls().clear();
         ClickCentre(row->GetOKButton());
         WaitFade();
         ++publicity_;
