@@ -14,10 +14,11 @@ function(amp_library target folder)
   target_link_libraries(${target} PUBLIC ${A_DEPS})
 endfunction()
 
-# amp_tests(<target> <folder relative to tests/> [LABELS labels...] [DEPS libs...])
-# Every test runs in its own process: the game's singletons are never freed.
+# amp_tests(<target> <folder relative to tests/> [LABELS labels...] [DEPS libs...] [TIMEOUT s])
+# Every test runs in its own process: the game's singletons are never freed. A test may
+# run 120 s unless its program asks for longer (whole careers played through the screens).
 function(amp_tests target folder)
-  cmake_parse_arguments(A "" "" "DEPS;LABELS" ${ARGN})
+  cmake_parse_arguments(A "" "TIMEOUT" "DEPS;LABELS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   if(NOT srcs)
     return()
@@ -27,8 +28,11 @@ function(amp_tests target folder)
   if(NOT A_LABELS)
     set(A_LABELS headless)
   endif()
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 120)
+  endif()
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES LABELS "${A_LABELS}" TIMEOUT 120
+    PROPERTIES LABELS "${A_LABELS}" TIMEOUT ${A_TIMEOUT}
     DISCOVERY_TIMEOUT 60)
 endfunction()
