@@ -136,10 +136,11 @@ protected:
                 ADD_FAILURE() << "day " << today << ": " << broken;
         // A save keeps the booked gigs only: after a load the counter also holds the gigs
         // played before it.
-        if (loaded_)
+        if (loaded_) {
             EXPECT_EQ(SIM_GetStatistics()->GetIntCounter(SIM_Statistics::GIGS_PLAYED),
                       playedBeforeLoad_ + int(SIM_Gig::PlayedGigs.size()))
                 << "day " << today;
+        }
     }
 
     // ---- whatever comes up between the activities -------------------------------------

@@ -135,8 +135,9 @@ TEST_F(AlbumListenTest, ARecordHeardTrackByTrackUnlocksItsElementAndEachListenEn
         const int turns = Turns();
         GUI_AlbumListen* page = ListenThroughTheIcon(record);
         ASSERT_NE(page, nullptr);
-        if (listen == 1)
+        if (listen == 1) {
             EXPECT_TRUE(GUI_HintHelp::Find("album listen")->shown);
+        }
         EXPECT_EQ(GUI_GetWindowManager()->Fullscreens().back(), page);
         EXPECT_EQ(GUI_GetGUI()->GetInputHandler(), page);
         EXPECT_EQ(audio.Count("data/sounds/needle_drop.ogg"), drops + int(listen));
