@@ -47,6 +47,7 @@
 #include "windows/GUI_CancelledGig.h"
 #include "windows/GUI_NewAlbum.h"
 #include "windows/GUI_OtherGig.h"
+#include "windows/GUI_Publicity.h"
 #include "windows/GUI_RecordCompanyOffer.h"
 #include "windows/GUI_Shopping.h"
 
@@ -353,8 +354,6 @@ protected:
         const int before = Today();
         activity();
         Settle();
-        if (Today() == before)
-            Rest(); // the activity kept the day (a screen not built yet): rest it away
         EXPECT_EQ(Today(), before + 1) << what;
         CheckDay();
     }
@@ -490,12 +489,18 @@ protected:
         ++gigs_;
     }
 
-    // A publicity event from its row on the page. Its result screen, when there is one,
-    // is closed by its button in Settle; without one the day is rested away.
+    // A publicity event from its row on the page: its result screen comes up and its
+    // Continue ends the day.
     void Publicise(GUI_DailyOption* row)
     {
         Shot("daily_options_publicity");
         ClickCentre(row->GetOKButton());
+        WaitFade();
+        GUI_Publicity* result = GUI_GetPublicity();
+        ASSERT_TRUE(result != nullptr && result->IsUp()) << "no publicity result";
+        Step(30); // let the interview scene play a moment before its picture is kept
+        Shot("publicity_result");
+        ClickCentre(result->GetContinueButton());
         WaitFade();
         ++publicity_;
     }
@@ -611,7 +616,12 @@ protected:
         if (GUI_DailyOption* gig = PageRow(SIM_DailyOption::GIG))
             return PlayDay("gig", [&] { PlayGig(gig); });
         if (SIM_Gig::BookedGigs.empty() && Panel()->bookGig->GetEnabled() && !noVenue_)
-            return PlayDay("booking", [&] { noVenue_ = !BookGig(); });
+            return PlayDay("booking", [&] {
+                // Leaving the booking window without a gig keeps the day: rest it away.
+                noVenue_ = !BookGig();
+                if (noVenue_)
+                    Rest();
+            });
         PlayDay("rest", [&] { Rest(); });
     }
     bool FirstHalfDone() const

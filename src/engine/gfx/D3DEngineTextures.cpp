@@ -25,6 +25,19 @@ std::string TextureRequestName(const std::string& name)
 
 namespace {
 
+// A new rectangle texture, bound, clamped at its edges and sampled with the given filter.
+GLuint NewRectangleTexture(GLint filter)
+{
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_RECTANGLE, name);
+    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, filter);
+    return name;
+}
+
 bool ResourceFolder(const std::string& folder, std::string& out)
 {
     char buffer[2048];
@@ -232,13 +245,7 @@ void D3DEngine::CreateTexture(GSurface& surface, const std::string& path)
 
 unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
 {
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_RECTANGLE, name);
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    GLuint name = NewRectangleTexture(GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
@@ -341,13 +348,7 @@ void D3DEngine::DrawLayer(CachedLayer& layer)
         layer.framebuffer = layer.texture = 0;
     }
     if (!layer.framebuffer) {
-        GLuint texture = 0, fbo = 0;
-        glGenTextures(1, &texture);
-        glBindTexture(GL_TEXTURE_RECTANGLE, texture);
-        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_RECTANGLE, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        GLuint texture = NewRectangleTexture(GL_NEAREST), fbo = 0;
         // Laid out as the window's own buffer, so the frame's copy of it is a copy of memory.
         glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
         glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
