@@ -22,8 +22,11 @@ PortWindow* PortWindow::Create(const std::string& title)
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    // Made at the game's usual window size, so that the common start in a window needs no
+    // resize or move afterwards.
+    const int kFirstW = 1024, kFirstH = 768;
     SDL_Window* w = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     10, 10, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                                     kFirstW, kFirstH, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!w) {
         std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
         return nullptr;
@@ -31,6 +34,8 @@ PortWindow* PortWindow::Create(const std::string& title)
     auto* win = new PortWindow;
     win->window_ = w;
     win->title_ = title;
+    win->centredW_ = kFirstW;
+    win->centredH_ = kFirstH;
     SetEventTarget(win);
     return win;
 }
@@ -70,11 +75,19 @@ bool PortWindow::EnsureContext()
 bool PortWindow::SetWindowed(int width, int height)
 {
     drawableKnown_ = false;
+    const bool wasFull = IsFullscreen();
     if (SDL_SetWindowFullscreen(window_, 0) != 0)
         return false;
     SDL_SetWindowBordered(window_, SDL_TRUE);
-    SDL_SetWindowSize(window_, width, height);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    int nowW = 0, nowH = 0;
+    SDL_GetWindowSize(window_, &nowW, &nowH);
+    if (nowW != width || nowH != height)
+        SDL_SetWindowSize(window_, width, height);
+    if (wasFull || width != centredW_ || height != centredH_) {
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        centredW_ = width;
+        centredH_ = height;
+    }
     // A busy server may not have resized the window yet: the first frames must not be laid
     // out for the old size (a window just created may still be 10 x 10).
     DrawableReaches(width, height);

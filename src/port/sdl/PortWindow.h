@@ -85,6 +85,9 @@ private:
     WindowProcFn proc_;
     long refCon_ = 0;
     int gameW_ = 0, gameH_ = 0;
+    // The window size it was last centred for: a window already centred at the asked size
+    // is not moved again (each move waits for the server's answer).
+    int centredW_ = 0, centredH_ = 0;
     // The drawable's size as last asked of the server.
     mutable bool drawableKnown_ = false;
     mutable int drawableW_ = 0, drawableH_ = 0;
