@@ -14,6 +14,11 @@
 // AMP_FRAME_DIR=<folder> also saves each scene's frame there as <scene>.png, to look at
 // or to compare before and after a renderer change.
 //
+// Under callgrind (valgrind --tool=callgrind, LP_NUM_THREADS=0 to keep the driver's work on
+// this thread) only the timed frames are counted: instruction counts per frame that do not
+// depend on what else the machine is doing. The game's clock is the harness's, so every
+// run draws the same frames.
+//
 // A new scene: one row in Scenes() with the steps that bring the game to it.
 #include "harness/GameHarness.h"
 #include "engine/gfx/D3DEngine.h"
@@ -24,6 +29,12 @@
 #include "sim/SIM_GlobalVariable.h"
 
 #include <benchmark/benchmark.h>
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS
+#endif
 
 #include <chrono>
 #include <cstdlib>
@@ -155,6 +166,7 @@ void BM_Frame(benchmark::State& state, const Scene& scene, bool drawEveryFrame)
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::microseconds(1000000 / 30);
     auto next = Clock::now();
+    CALLGRIND_ZERO_STATS;
     for (auto _ : state) {
         game.Frames(1);
         // The game's frame loop sleeps until the next frame is due: so do we, untimed,
@@ -166,6 +178,7 @@ void BM_Frame(benchmark::State& state, const Scene& scene, bool drawEveryFrame)
         std::this_thread::sleep_until(next);
         state.ResumeTiming();
     }
+    CALLGRIND_DUMP_STATS;
     SetBeforeFlipHook(nullptr);
 }
 

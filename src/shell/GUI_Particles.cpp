@@ -163,8 +163,10 @@ bool GUI_BaseParticle::Draw(uint32_t now)
     int a = opacity > 0.0f ? int(255.0f * std::min(opacity, 1.0f)) : 0;
     if (a <= 0 || !(current.size >= 0.5f)) {
         alive = false;
+        visible = false;
         return false;
     }
+    visible = a >= kFaintestDrawn;
     const float S = current.size * sine;
     const float C = current.size * cosine;
     const float x = current.x, y = current.y;
@@ -282,9 +284,12 @@ void GUI_ParticleEmmiter::Draw()
     const uint32_t now = timeGetTime();
     vb_.Reset();
     vb_.Lock();
-    int count = 0;
+    int count = 0, live = 0;
     for (GUI_BaseParticle& p : particles_) {
         if (!p.Draw(now))
+            continue;
+        ++live;
+        if (!p.visible)
             continue;
         if (vb_.lockedData)
             std::memcpy(vb_.lockedData + count * VERTS_PER_PARTICLE, p.vertices,
@@ -292,7 +297,7 @@ void GUI_ParticleEmmiter::Draw()
         ++count;
     }
     vb_.Unlock();
-    drawn_ = count;
+    drawn_ = live;
     if (count > 0) {
         if (config_->texture.GetName() != config_->textureName)
             config_->texture.SetTexture(config_->textureName);
@@ -300,7 +305,7 @@ void GUI_ParticleEmmiter::Draw()
         vb_.DrawVerts(count * VERTS_PER_PARTICLE);
     }
     Emit(now);
-    if (count < 1)
+    if (live < 1)
         active_ = false;
     if (additive)
         engine->SetAdditiveBlend(false);

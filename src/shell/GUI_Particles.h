@@ -66,12 +66,18 @@ class GUI_ParticleEmmiter;
 // One particle of an emitter: its birth values, its state this frame and its six vertices.
 class GUI_BaseParticle {
 public:
+    // A particle fainter than this (of 255) changes no pixel by more than a few levels:
+    // it lives on but is not drawn. A slow fade spends most of its life there, and a
+    // software renderer pays for every pixel of it.
+    static constexpr int kFaintestDrawn = 8;
+
     // Draws the particle at its age into its vertices; false (and dead) once it has faded
-    // to nothing or shrunk below half a pixel.
+    // to nothing or shrunk below half a pixel. `visible` tells whether it is worth drawing.
     bool Draw(uint32_t now);
 
     GUI_ParticleEmmiter* owner = nullptr;
     bool alive = false;
+    bool visible = false;
     uint32_t birthTime = 0;
     ParticleState birth;
     ParticleState current;

@@ -249,8 +249,18 @@ std::vector<StageFigure> GUI_GigBackdrop::BandFigures() const
 
 void GUI_GigBackdrop::Draw()
 {
-    const float w = D3DEngine::W, h = D3DEngine::H;
+    DrawLitStage();
+    DrawShow();
+}
+
+void GUI_GigBackdrop::DrawLitStage()
+{
+    const float w = D3DEngine::W;
     D3DEngine* engine = GetD3DEngine();
+    // The black bands above and below the stage: the screen starts black and nothing is
+    // drawn outside the stage but the light housings, so a clear makes them for far less
+    // than two filled rectangles would cost.
+    engine->ClearScreen(PackColor(0, 0, 0, 255));
 
     // The lit stage and its spotlights change only when the lightmap steps or a light
     // flickers: kept as one picture, drawn again only then, and copied in every frame.
@@ -272,6 +282,11 @@ void GUI_GigBackdrop::Draw()
 
     GUI_Spotlight::DrawAllLight();
     engine->EndCachedLayer();
+}
+
+void GUI_GigBackdrop::DrawShow()
+{
+    D3DEngine* engine = GetD3DEngine();
 
     // Everything else on the stage is seen only inside it: the black bands cover the
     // rest, so none of it is shaded there.
@@ -293,8 +308,6 @@ void GUI_GigBackdrop::Draw()
     }
 
     engine->SetClipRect(nullptr);
-    engine->FillRect(tagRECT {0, stage_.bottom, int(w), int(h)}, PackColor(0, 0, 0, 255));
-    engine->FillRect(tagRECT {0, 0, int(w), stage_.top}, PackColor(0, 0, 0, 255));
     GUI_Spotlight::DrawAllOutline();
     engine->FrameRect(stage_, PackColor(255, 255, 255, 255));
 }

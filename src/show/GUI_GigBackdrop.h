@@ -63,12 +63,19 @@ public:
     static constexpr float kFlashMs = 200.0f;
     // The renderer's kept picture of the lit stage.
     static constexpr int kStageLayer = 1;
+    // The viewer tool's kept picture of its key list.
+    static constexpr int kToolKeysLayer = 2;
     // The viewer shows the largest venue of the shipped table.
     static constexpr const char* kToolBackdrop = "backdrop_arena.jpg";
 
     // Sets the stage up for a show; a null performance is the viewer tool's empty show.
     void Initialise(SIM_Performance* performance, float personHeight);
+    // The whole show: the lit stage, then everything on it.
     void Draw();
+    // The screen cleared black (the bands above and below the stage) and the lit stage.
+    void DrawLitStage();
+    // The effects, the band and the light housings over the lit stage.
+    void DrawShow();
     // Clears the emitters, the computerised lights and the spotlights; the stage's sounds
     // stop with them.
     void Release();

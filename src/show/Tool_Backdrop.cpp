@@ -23,20 +23,32 @@ void Tool_Backdrop::Initialise() { GUI_GetGigBackdrop()->Initialise(nullptr, per
 
 void Tool_Backdrop::Draw()
 {
-    GetD3DEngine()->ClearScreen();
-    GUI_GetGigBackdrop()->Draw();
+    GUI_GigBackdrop* backdrop = GUI_GetGigBackdrop();
+    backdrop->DrawLitStage();
+    DrawKeyList();
+    backdrop->DrawShow();
+}
+
+void Tool_Backdrop::DrawKeyList()
+{
+    // The list never changes: kept as a picture of the black band below the stage, drawn
+    // once, and copied in with the lit stage before anything is shaded.
+    const float w = D3DEngine::W, h = D3DEngine::H;
+    const int top = GUI_GetGigBackdrop()->GetStageRect().bottom;
+    GetD3DEngine()->BeginCachedLayer(GUI_GigBackdrop::kToolKeysLayer, tagRECT {0, top, int(w), int(h)});
     static const char* const lines[] = {
         "ESCAPE - Quit program", "L - Lasers",     "S - Smoke machine", "M - Max Spotlights",
         "1 - Small Pyros",       "2 - Big Pyros",  "C - Computerised Lighting",
         "H - Stonehenge",        "K - Skull",      "V - Video Screen",  "UP - Big Venue",
         "DOWN - Small Venue",
     };
-    float y = float(GUI_GetGigBackdrop()->GetStageRect().bottom) + 20.0f;
+    float y = float(top) + 20.0f;
     for (const char* line : lines) {
-        GDIText::AddChunk(100.0f, y, line, kBoldFontName, 18, D3DEngine::W - 200.0f, 0, 255, 255, 255);
+        GDIText::AddChunk(100.0f, y, line, kBoldFontName, 18, w - 200.0f, 0, 255, 255, 255);
         y += 19.0f;
     }
     GDIText::RenderChunks(-1);
+    GetD3DEngine()->EndCachedLayer();
 }
 
 const char* Tool_Backdrop::CheatOfKey(unsigned int key)

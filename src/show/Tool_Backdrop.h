@@ -18,6 +18,8 @@ public:
     static const char* CheatOfKey(unsigned int key);
 
 private:
+    void DrawKeyList();
+
     float personHeight_ = kSmallVenue;
 };
 

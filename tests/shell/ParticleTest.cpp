@@ -217,6 +217,7 @@ protected:
         write("empty", "MinSize = 8\nMaxSize = 8\nParticlesPerSecond = 100\nInitialParticles = 0\n");
         write("flood", "MinSize = 2\nMaxSize = 2\nAlphaFalloff = 0.5\nParticlesPerSecond = 1e12\n"
                        "InitialParticles = 1\n");
+        write("fading", "MinSize = 8\nMaxSize = 8\nAlphaFalloff = 0.25\nInitialParticles = 1\n");
         write("fast", "MinSize = 8\nMaxSize = 8\nMinXVelocity = 2\nMaxXVelocity = 2\nSpeedFalloff = 0.1\n"
                       "InitialParticles = 1\n");
         RgbaImage white;
@@ -345,6 +346,33 @@ TEST_F(ParticleTest, AdditiveEmittersAddLightAndLeaveBlendingNormal)
     EXPECT_NEAR(int(frame.At(600, 300) & 0xFF), 227, 4);
     EXPECT_EQ(frame.At(450, 300) & 0xFFu, 100u);
     EXPECT_EQ(normal->GetParticlesInUse(), 1);
+}
+
+TEST_F(ParticleTest, AParticleTooFaintToShowLivesOnUndrawnUntilItFades)
+{
+    ParticleMode m;
+    m.background = PackColor(100, 100, 100, 255);
+    Use(m);
+    // A quarter less opaque at each 16 ms step: 255 * 0.75^n is 10 after eleven steps, 3
+    // after fifteen, 1 after nineteen and nothing after twenty.
+    GUI_ParticleEmmiter* e = GUI_ParticleManager::CreateEmmiter("fading", V2(300, 300), 0);
+    struct Case {
+        uint32_t ageMs;
+        bool drawn;
+        bool alive;
+    };
+    const Case cases[] = {{176, true, true}, {240, false, true}, {304, false, true}, {352, false, false}};
+    const uint32_t frameMs = 33; // the captured frame is one more step of the game
+    uint32_t age = 0;
+    for (const Case& c : cases) {
+        Step(1, c.ageMs - age - frameMs);
+        age = c.ageMs;
+        const uint32_t centre = CaptureFrame().At(300, 300) & 0xFFu;
+        EXPECT_EQ(centre != 100u, c.drawn) << "at " << c.ageMs << " ms";
+        EXPECT_EQ(e->GetParticlesInUse(), c.alive ? 1 : 0) << "at " << c.ageMs << " ms";
+        // An emitter whose particles are all too faint to draw is still running.
+        EXPECT_EQ(e->IsActive(), c.alive) << "at " << c.ageMs << " ms";
+    }
 }
 
 TEST_F(ParticleTest, ScreenshotOfTheShippedEffects)

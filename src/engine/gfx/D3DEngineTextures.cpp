@@ -394,9 +394,15 @@ void D3DEngine::EndCachedLayer()
                 frame_.Append(layer.recording, b);
         return;
     }
-    // Drawn as an opaque quad of its texels one to one: no blending, the nearest texel, and
-    // no copy that would make the driver finish what the frame has drawn so far.
     const tagRECT& r = layer.rect;
+    // At the start of a frame the picture is copied into place as memory; later it is
+    // drawn as an opaque quad of its texels one to one (no blending, the nearest texel),
+    // since a copy then would make the driver finish what the frame has drawn so far.
+    if (frame_.OnlyCopiesSoFar()) {
+        const int destination[4] = {r.left, r.top, layer.width, layer.height};
+        frame_.Blit(layer.framebuffer, layer.width, layer.height, destination, layer.version);
+        return;
+    }
     const DrawTextureState saved = TextureState();
     texEnabled_ = true;
     bound_ = layer.texture;

@@ -66,6 +66,13 @@ void FrameRecord::Begin(DrawOp primitive, const DrawTextureState& state)
     batches_.push_back(b);
 }
 
+bool FrameRecord::OnlyCopiesSoFar() const
+{
+    return std::all_of(batches_.begin(), batches_.end(), [](const DrawBatch& b) {
+        return b.op == DrawOp::Scene || b.op == DrawOp::Clear || b.op == DrawOp::Blit;
+    });
+}
+
 void FrameRecord::Blit(unsigned framebuffer, int sourceW, int sourceH, const int destination[4], uint32_t version)
 {
     DrawBatch b;

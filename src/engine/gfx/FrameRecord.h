@@ -78,6 +78,9 @@ public:
     void Blit(unsigned framebuffer, int sourceW, int sourceH, const int destination[4], uint32_t version = 0);
 
     bool Empty() const { return batches_.empty(); }
+    // Whether nothing but scenes, clears and copies has been recorded: a copy made now
+    // does not wait for anything shaded before it.
+    bool OnlyCopiesSoFar() const;
     size_t VertexCount() const { return vertices_.size(); }
     void Reset();
     bool operator==(const FrameRecord&) const = default;
