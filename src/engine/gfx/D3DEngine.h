@@ -135,6 +135,9 @@ public:
     // an untinted quad of it would draw it but without shading each pixel; false (nothing
     // drawn) when the picture has any transparency or cannot be copied.
     bool CopyOpaqueTexture(const std::string& name, const tagRECT& destination);
+    // The part of a texture its quads are drawn over (0..1 across and down: left, top,
+    // right, bottom); false when quads of it are drawn whole.
+    bool GetContentBox(unsigned glName, float box[4]) const;
     // What is drawn from BeginCachedLayer to EndCachedLayer becomes a picture of the
     // rectangle, kept between frames in the numbered slot and drawn again only when what
     // was drawn into it differs from the last time; the frame then draws the picture,
@@ -203,6 +206,14 @@ private:
     unsigned unchangedFrames_ = 0;
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
     std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
+    // Of textures with a see-through margin: the part (0..1 across and down) that has
+    // anything to show, grown by a texel for the filter. Quads of them are drawn over that
+    // part only, since their margin changes no pixel.
+    struct ContentBox {
+        float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+    };
+    std::map<unsigned, ContentBox> contentBoxes_;
+    void NoteContentBox(unsigned name, int width, int height, const uint8_t* rgba);
     std::map<unsigned, unsigned> copySources_; // texture GL name -> framebuffer of its copy
     // A picture kept between frames: what was drawn into it, its texture and framebuffer.
     struct CachedLayer {

@@ -8,6 +8,7 @@
 #include "engine/gfx/GVertexBuffer.h"
 #include "engine/gfx/SmartTexture.h"
 
+#include <algorithm>
 #include <cmath>
 
 void SetWin32Color(uint32_t c)
@@ -214,6 +215,43 @@ bool OneTexelPerPixel(const _D3DTLVERTEX* c, float tw, float th)
     return std::fabs(texelsW - pixelsW) < 0.5f && std::fabs(texelsH - pixelsH) < 0.5f;
 }
 
+// The part of a quad (corners top-left, top-right, bottom-left, bottom-right) whose
+// texture coordinates fall inside the box, when the quad is a parallelogram of one colour
+// with the texture laid straight along its edges (mirrored or not); false otherwise.
+bool TrimToContent(const _D3DTLVERTEX* c, float u0, float v0, float u1, float v1, _D3DTLVERTEX* out)
+{
+    const float eps = 0.01f;
+    const bool parallelogram = std::fabs(c[3].x - (c[1].x + c[2].x - c[0].x)) < eps &&
+                               std::fabs(c[3].y - (c[1].y + c[2].y - c[0].y)) < eps;
+    const bool straight = c[1].tv == c[0].tv && c[2].tu == c[0].tu && c[3].tu == c[1].tu && c[3].tv == c[2].tv &&
+                          c[1].tu != c[0].tu && c[2].tv != c[0].tv;
+    const bool oneColour = c[1].diffuse == c[0].diffuse && c[2].diffuse == c[0].diffuse && c[3].diffuse == c[0].diffuse;
+    if (!parallelogram || !straight || !oneColour)
+        return false;
+    // Where the box's edges fall along the quad's two edges, as fractions of them.
+    auto span = [](float from, float to, float lo, float hi, float& a, float& b) {
+        const float p = (lo - from) / (to - from), q = (hi - from) / (to - from);
+        a = std::clamp(std::min(p, q), 0.0f, 1.0f);
+        b = std::clamp(std::max(p, q), 0.0f, 1.0f);
+    };
+    float s0, s1, t0, t1;
+    span(c[0].tu, c[1].tu, u0, u1, s0, s1);
+    span(c[0].tv, c[2].tv, v0, v1, t0, t1);
+    if (s0 <= 0.0f && s1 >= 1.0f && t0 <= 0.0f && t1 >= 1.0f)
+        return false;
+    const float ex = c[1].x - c[0].x, ey = c[1].y - c[0].y, dx = c[2].x - c[0].x, dy = c[2].y - c[0].y;
+    const float st[4][2] = {{s0, t0}, {s1, t0}, {s0, t1}, {s1, t1}};
+    for (int k = 0; k < 4; ++k) {
+        const float s = st[k][0], t = st[k][1];
+        out[k] = c[0];
+        out[k].x = c[0].x + s * ex + t * dx;
+        out[k].y = c[0].y + s * ey + t * dy;
+        out[k].tu = c[0].tu + s * (c[1].tu - c[0].tu);
+        out[k].tv = c[0].tv + t * (c[2].tv - c[0].tv);
+    }
+    return true;
+}
+
 } // namespace
 
 void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
@@ -227,6 +265,15 @@ void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
     BeginPrimitive(DrawOp::Quads);
     if (filtered)
         pointFilter_ = false;
+    // A sprite with a see-through margin is drawn over its content only: the same pixels
+    // for less fill.
+    _D3DTLVERTEX trimmed[4];
+    if (texEnabled_)
+        if (auto box = contentBoxes_.find(bound_); box != contentBoxes_.end()) {
+            const ContentBox& b = box->second;
+            if (TrimToContent(corners, b.u0, b.v0, b.u1, b.v1, trimmed))
+                corners = trimmed;
+        }
     for (int i : order) {
         const _D3DTLVERTEX& v = corners[i];
         AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);

@@ -259,7 +259,47 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
         opaqueTextures_.insert(name);
     else
         opaqueTextures_.erase(name);
+    NoteContentBox(name, width, height, opaque ? nullptr : rgba);
     return name;
+}
+
+bool D3DEngine::GetContentBox(unsigned glName, float box[4]) const
+{
+    auto found = contentBoxes_.find(glName);
+    if (found == contentBoxes_.end())
+        return false;
+    const ContentBox& b = found->second;
+    box[0] = b.u0, box[1] = b.v0, box[2] = b.u1, box[3] = b.v1;
+    return true;
+}
+
+void D3DEngine::NoteContentBox(unsigned name, int width, int height, const uint8_t* rgba)
+{
+    contentBoxes_.erase(name);
+    if (!rgba || width <= 0 || height <= 0)
+        return;
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (rgba[(size_t(y) * size_t(width) + size_t(x)) * 4 + 3] != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return; // nothing shows at all: drawn as it is, rare enough not to matter
+    // A texel more on each side, so a filtered sample at the edge reads only see-through
+    // texels outside the box.
+    left = std::max(0, left - 1);
+    top = std::max(0, top - 1);
+    right = std::min(width, right + 2);
+    bottom = std::min(height, bottom + 2);
+    // Worth it only when the margin is a real part of the picture.
+    if (double(right - left) * double(bottom - top) > 0.9 * double(width) * double(height))
+        return;
+    contentBoxes_[name] = ContentBox {float(left) / float(width), float(top) / float(height),
+                                      float(right) / float(width), float(bottom) / float(height)};
 }
 
 unsigned D3DEngine::CopySource(const GSurface& surface)
@@ -446,6 +486,7 @@ void D3DEngine::RemoveTextureManually(unsigned glName)
         LastTexNum = 0;
     ++textureChanges_;
     opaqueTextures_.erase(glName);
+    contentBoxes_.erase(glName);
     copySources_.erase(glName);
     // The frame being recorded may still draw with it: freed once the frame is drawn.
     pendingFrees_.push_back(glName);

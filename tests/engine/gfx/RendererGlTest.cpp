@@ -288,6 +288,84 @@ TEST_F(GlTest, GuiElementPlacementAndTexturedFill)
     EXPECT_GT(Blue(c), 250);
 }
 
+TEST_F(GlTest, ASeeThroughMarginIsLeftOutOfTheQuadWithoutChangingAPixel)
+{
+    D3DEngine* e = GetD3DEngine();
+    // A 32 x 32 picture: a red square with a green corner at 12..19, the rest see-through
+    // (alpha 0) in one copy and barely there (alpha 1) in the other, which is drawn whole.
+    auto write = [&](const char* name, uint8_t marginAlpha) {
+        RgbaImage img;
+        img.width = img.height = 32;
+        img.pixels.assign(32 * 32 * 4, 0);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                uint8_t* p = &img.pixels[size_t(y * 32 + x) * 4];
+                const bool core = x >= 12 && x < 20 && y >= 12 && y < 20;
+                p[0] = core && !(x < 14 && y < 14) ? 255 : 0;
+                p[1] = core && x < 14 && y < 14 ? 255 : 0;
+                p[3] = core ? 255 : marginAlpha;
+            }
+        WritePng((resources.Path() / "data/bitmaps" / name).string(), img);
+    };
+    std::filesystem::create_directories(resources.Path() / "data/bitmaps");
+    write("margin.png", 0);
+    write("faint_margin.png", 1);
+    e->AddBitmapDirectories("data/bitmaps", true);
+
+    CTexturedSprite trimmed, whole;
+    trimmed.SetTexture("margin.png");
+    whole.SetTexture("faint_margin.png");
+    float box[4];
+    ASSERT_TRUE(e->GetContentBox(trimmed.GetGLName(), box));
+    EXPECT_FLOAT_EQ(box[0], 11.0f / 32.0f); // a texel of margin kept for the filter
+    EXPECT_FLOAT_EQ(box[1], 11.0f / 32.0f);
+    EXPECT_FLOAT_EQ(box[2], 21.0f / 32.0f);
+    EXPECT_FLOAT_EQ(box[3], 21.0f / 32.0f);
+    EXPECT_FALSE(e->GetContentBox(whole.GetGLName(), box));
+
+    // Upright, scaled, mirrored and turned, filtered or not, added or blended: the trimmed
+    // quad draws what the whole one draws.
+    struct Case {
+        float size, angle;
+        bool mirrored, point, additive;
+    };
+    const Case cases[] = {{64, 0, false, false, false}, {128, 30, false, false, false},
+                          {100, 0, true, true, false},  {160, 75, true, false, true}};
+    int n = 0;
+    for (const Case& c : cases) {
+        BeginFrame();
+        e->ClearScreen(PackColor(40, 40, 90, 255));
+        for (CTexturedSprite* s : {&trimmed, &whole}) {
+            s->width = s->height = c.size;
+            s->angle = 0;
+            s->PlaceLocal(s == &trimmed ? 256.0f : 768.0f, 384.0f);
+            if (c.mirrored)
+                s->MirrorLeftRight();
+            s->Rotate(c.angle);
+            if (c.point)
+                e->SetPointFilter();
+            e->SetAdditiveBlend(c.additive);
+            s->Draw();
+            e->SetAdditiveBlend(false);
+            e->SetLinearFilter();
+            if (c.mirrored)
+                s->MirrorLeftRight();
+        }
+        RgbaImage img = EndFrame();
+        Save(img, "content_box_" + std::to_string(n++) + ".png");
+        int differing = 0, shown = 0;
+        for (int y = 384 - 100; y < 384 + 100; ++y)
+            for (int x = 256 - 100; x < 256 + 100; ++x) {
+                const uint32_t a = img.At(x, y), b = img.At(x + 512, y);
+                shown += a != img.At(0, 0);
+                differing += std::abs(int(Red(a)) - int(Red(b))) > 2 || std::abs(int(Green(a)) - int(Green(b))) > 2 ||
+                             std::abs(int(Blue(a)) - int(Blue(b))) > 2;
+            }
+        EXPECT_GT(shown, 0) << "case " << n;
+        EXPECT_EQ(differing, 0) << "case " << n;
+    }
+}
+
 TEST_F(GlTest, SpriteLineAndClippedSprite)
 {
     D3DEngine* e = GetD3DEngine();
