@@ -345,6 +345,10 @@ TEST_F(SystemFontFaceTest, FacesKeepTheirFileInMemoryForEverySize)
     std::ofstream(notAFont) << "plain text, not a face";
     EXPECT_EQ(TTFFont::Open(notAFont.string(), 12), nullptr);
     EXPECT_EQ(TTFFont::Open((resources.Path() / "empty.ttf").string(), 12), nullptr);
+    // A file of no bytes and a folder are read as nothing, not as a face of no size.
+    std::ofstream(resources.Path() / "nothing.ttf").close();
+    EXPECT_EQ(TTFFont::Open((resources.Path() / "nothing.ttf").string(), 12), nullptr);
+    EXPECT_EQ(TTFFont::Open(resources.Str(), 12), nullptr);
 }
 
 TEST_F(SystemFontFaceTest, MissingFaceIsLoggedByNameAndTextFallsBack)
