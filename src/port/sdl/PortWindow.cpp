@@ -22,6 +22,9 @@ PortWindow* PortWindow::Create(const std::string& title)
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    // The game draws flat pictures in order and never tests depth: a depth buffer would
+    // only be memory to allocate and touch before the first frame.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     // Made at the game's usual window size, so that the common start in a window needs no
     // resize or move afterwards.
     const int kFirstW = 1024, kFirstH = 768;
