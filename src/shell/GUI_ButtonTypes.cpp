@@ -25,6 +25,17 @@ void SetSpriteTexture(CTexturedSprite& sprite, const char* texture)
 
 } // namespace
 
+GUI_ButtonText* AddContinueAtFoot(GUI_WindowBase& window, GUI_Callback callback, int tooltipDelay)
+{
+    const float cx = window.GetCenterX();
+    const float bottom = float(window.GetRect().bottom);
+    auto* button = new GUI_ButtonText("FMV_CONTINUE", callback, 0);
+    button->SetTooltip("FMV_CONTINUE_TOOLTIP", tooltipDelay);
+    button->SetPosition(cx - 80.0f, bottom - 30.0f, cx + 80.0f, bottom - 8.0f);
+    window.AddButton(button);
+    return button;
+}
+
 GUI_ButtonText::GUI_ButtonText(const char* key, GUI_Callback callback, intptr_t argument)
     : GUI_ButtonBase(callback, argument), key_(key ? key : ""),
       text_(Cut63(GTranslation::GetString(key_.c_str())))

@@ -25,6 +25,12 @@ private:
     SmartTexture highlight_;
 };
 
+class GUI_WindowBase;
+
+// The full-screen pages' "Continue" button, centred at the foot of the window and added
+// to it; the tool tip shows after `tooltipDelay`.
+GUI_ButtonText* AddContinueAtFoot(GUI_WindowBase& window, GUI_Callback callback, int tooltipDelay);
+
 class GUI_WindowTab;
 
 // Switches a tab container to one of its pages; drawn as a tab, bright while its page is

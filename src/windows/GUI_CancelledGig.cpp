@@ -29,12 +29,7 @@ GUI_CancelledGig::GUI_CancelledGig(const SIM_Performance* performance)
     PTheWindow = this;
     AddToGUI();
     MakeFullScreenWindow();
-    const tagRECT& r = GetRect();
-    const float cx = GetCenterX();
-    continue_ = new GUI_ButtonText("FMV_CONTINUE", &GUI_CancelledGig::Finish, 0);
-    continue_->SetTooltip("FMV_CONTINUE_TOOLTIP", 0);
-    continue_->SetPosition(cx - 80.0f, float(r.bottom - 30), cx + 80.0f, float(r.bottom - 8));
-    AddButton(continue_);
+    continue_ = AddContinueAtFoot(*this, &GUI_CancelledGig::Finish, 0);
 
     text_ = GTranslation::GetString("CANCELLED_GIG_TEXT");
     title_ = GTranslation::GetString("CANCELLED_GIG_TITLE");

@@ -189,12 +189,7 @@ void GUI_Publicity::Initialise(SIM_PublicityEvent* event)
 
     MakeFullScreenWindow();
     ClearButtons();
-    const float cx = GetCenterX();
-    const float bottom = float(GetRect().bottom);
-    continue_ = new GUI_ButtonText("FMV_CONTINUE", &GUI_Publicity::Continue, 0);
-    continue_->SetTooltip("FMV_CONTINUE_TOOLTIP", 60);
-    continue_->SetPosition(cx - 80.0f, bottom - 30.0f, cx + 80.0f, bottom - 8.0f);
-    AddButton(continue_);
+    continue_ = AddContinueAtFoot(*this, &GUI_Publicity::Continue, 60);
 
     title_ = type->GetTitle();
     ComposeDescription(type);

@@ -54,12 +54,7 @@ GUI_Resignation::GUI_Resignation(const SIM_Musician* musician, float fameLoss)
     text_ = GTranslation::GetString("RESIGN_TEXT");
     effect_ = EffectLine(fameLoss);
 
-    const float cx = GetCenterX();
-    const float bottom = float(GetRect().bottom);
-    continue_ = new GUI_ButtonText("FMV_CONTINUE", &GUI_Resignation::OK, 0);
-    continue_->SetTooltip("FMV_CONTINUE_TOOLTIP", 60);
-    continue_->SetPosition(cx - 80.0f, bottom - 30.0f, cx + 80.0f, bottom - 8.0f);
-    AddButton(continue_);
+    continue_ = AddContinueAtFoot(*this, &GUI_Resignation::OK, 60);
 
     GUI_GetFader()->StartFade(GUI_ScreenFader::FADE_IN);
     GUI_GetGUI()->SetInputHandler(this);
