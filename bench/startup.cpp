@@ -16,6 +16,7 @@
 // as its entry does, in the runnable tree, with a user folder of its own, and writes its
 // figures to the file named there.
 #include "engine/gfx/MainWindow.h"
+#include "port/Paths.h"
 #include "shell/Game.h"
 #include "shell/WinMain.h"
 
@@ -63,6 +64,9 @@ int RunChild(const char* resultPath)
     const int64_t mainAt = NowNs();
     if (chdir(AMP_GAME_DIR) != 0)
         return 2;
+    // This program lives outside the game's folder: point the game at its own data, or
+    // every picture in a subfolder goes missing and the start looks cheaper than it is.
+    SetResourcesFolder(AMP_GAME_DIR);
     InstallInteractiveAlerts();
     if (!StartApplication())
         return 3;
@@ -97,6 +101,19 @@ int RunChild(const char* resultPath)
     _exit(out ? 0 : 6); // the game's singletons are never freed: no orderly exit needed
 }
 
+// The game logs a picture or sound it could not find and carries on: a start that missed
+// some would be timed doing less than the game does. False (with the line) when one did.
+bool LogIsClean(std::string& error)
+{
+    std::ifstream log(GetUserFolder() + "/debugdata/debug.txt");
+    for (std::string line; std::getline(log, line);)
+        if (line.find("Failed") != std::string::npos || line.find("error") != std::string::npos) {
+            error = "the game child logged: " + line;
+            return false;
+        }
+    return true;
+}
+
 // Spawns one child and reads its figures; false (with the reason) when it failed.
 bool SpawnOnce(const std::string& resultPath, int64_t& spawnedAtNs, ChildFigures& f, std::string& error)
 {
@@ -117,6 +134,8 @@ bool SpawnOnce(const std::string& resultPath, int64_t& spawnedAtNs, ChildFigures
         error = "the game child failed, status " + std::to_string(status);
         return false;
     }
+    if (!LogIsClean(error))
+        return false;
     std::ifstream in(resultPath);
     if (!(in >> f.menuAtNs >> f.mainToMenuMs >> f.rssMenuMB >> f.rssGameMB)) {
         error = "no figures from the game child";
