@@ -13,7 +13,9 @@
 #include "engine/gfx/GDIText.h"
 #include "engine/gfx/SmartTexture.h"
 #include "engine/gfx/TextRenderGL.h"
+#include "port/MacFile.h"
 #include "port/Paths.h"
+#include "port/sdl/ImageDecode.h"
 #include "engine/gfx/MainWindow.h"
 #include "port/sdl/PortWindow.h"
 #include "shell/GUI_DesktopItem.h"
@@ -44,6 +46,25 @@ bool BActive = false;
 namespace {
 
 const char* const kConfigFile = "data\\config.muf";
+
+// The bitmap fonts: their glyph tables, pictures and metrics.
+struct FontRow {
+    const char* data;
+    const char* texture;
+    int base, cell, spacing;
+};
+const FontRow kFonts[] = {
+    {"data/fonts/verdana12.dds.dat", "verdana12.dds", 12, 12, 1},
+    {"data/fonts/verdana14.dds.dat", "verdana14.dds", 14, 14, 1},
+    {"data/fonts/LCD18.dds.dat", "LCD18.dds", 24, 24, 1},
+    {"data/fonts/LCD16.dds.dat", "LCD16.dds", 24, 24, 1},
+    {"data/fonts/LCD10.dds.dat", "LCD10.dds", 12, 12, 1},
+    {"data/fonts/verdana14_i.dds.dat", "verdana14_i.dds", 14, 14, 0},
+};
+
+// Beyond the fonts, the largest pictures the loading screen and the first main-menu frame
+// draw, where the bitmap folders hold them.
+const char* const kStartPictures[] = {"menus/leather.jpg", "menus/progbar.bmp", "menus/base_background.bmp"};
 
 Game*& GameSlot()
 {
@@ -105,6 +126,21 @@ bool Game::InitApp()
     released_ = false;
     return true;
 }
+
+std::vector<std::string> StartPicturePaths()
+{
+    char dir[2048];
+    if (!BuildMacResourceDirPath(dir, sizeof dir, "data/bitmaps"))
+        return {};
+    std::vector<std::string> paths;
+    for (const FontRow& f : kFonts)
+        paths.push_back(dir + TextureRequestName(f.texture));
+    for (const char* picture : kStartPictures)
+        paths.push_back(dir + std::string(picture));
+    return paths;
+}
+
+void PrefetchStartPictures() { PrefetchImageFiles(StartPicturePaths()); }
 
 void Game::OpenInGameScreen() { GUI_GetGUI()->Open(); }
 
@@ -175,22 +211,9 @@ void Game::LogRenderer()
 
 void Game::InitTextEngine()
 {
-    struct FontRow {
-        const char* data;
-        const char* texture;
-        int base, cell, spacing;
-    };
-    static const FontRow fonts[] = {
-        {"data/fonts/verdana12.dds.dat", "verdana12.dds", 12, 12, 1},
-        {"data/fonts/verdana14.dds.dat", "verdana14.dds", 14, 14, 1},
-        {"data/fonts/LCD18.dds.dat", "LCD18.dds", 24, 24, 1},
-        {"data/fonts/LCD16.dds.dat", "LCD16.dds", 24, 24, 1},
-        {"data/fonts/LCD10.dds.dat", "LCD10.dds", 12, 12, 1},
-        {"data/fonts/verdana14_i.dds.dat", "verdana14_i.dds", 14, 14, 0},
-    };
     LibTextEngine* text = GetTextEngine();
     text->Initialise();
-    for (const FontRow& f : fonts)
+    for (const FontRow& f : kFonts)
         if (LibFont* font = text->AddFont(f.data, f.texture, f.base, f.cell))
             font->SetSpacing(f.spacing);
 }

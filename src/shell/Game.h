@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class GUI_GameModeBase;
 
@@ -99,3 +100,11 @@ private:
 
 // The application object (WinMain creates it; on first use otherwise).
 Game* GetGame();
+
+// The picture files the start draws first (the fonts', the loading screen's, the main
+// menu's background), in the order it draws them.
+std::vector<std::string> StartPicturePaths();
+
+// Starts decoding those files on a thread of their own, beside the window's and the GL
+// driver's set-up, so that the start finds them ready.
+void PrefetchStartPictures();

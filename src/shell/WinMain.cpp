@@ -70,6 +70,7 @@ void TimerLoop() { GetGame()->GameProc(); }
 
 bool StartApplication()
 {
+    PrefetchStartPictures();
     MainWindowRef window = CreateMainWindow("Amplivance", WindowProc);
     if (!window)
         WindowsError("CreateMainWindow");

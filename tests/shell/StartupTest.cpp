@@ -94,6 +94,15 @@ TEST_F(StartupTest, StepsRunInOrderBetweenTheLoadingScreenCalls)
         EXPECT_TRUE(std::filesystem::is_directory(GetGame()->GetUserDir() + sub)) << sub;
 }
 
+TEST_F(StartupTest, ThePicturesDecodedAheadAreTheGamesOwnFiles)
+{
+    // A file moved away would silently be decoded late again, on the start's own thread.
+    const std::vector<std::string> paths = StartPicturePaths();
+    ASSERT_FALSE(paths.empty());
+    for (const std::string& path : paths)
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+}
+
 TEST_F(StartupTest, TheLogIsThePlayersAndStartsWithTheVersionTimeAndRenderer)
 {
     // The per-user folder: an installed game's own folder is not writable.
