@@ -51,6 +51,8 @@
 #include "windows/GUI_RecordCompanyOffer.h"
 #include "windows/GUI_Shopping.h"
 
+#include <sys/resource.h>
+
 #include <chrono>
 #include <cstdio>
 #include <set>
@@ -793,8 +795,12 @@ TEST_F(CareerThroughScreensTest, ACareerFromTheMainMenuThroughASaveAndALoadToThe
 
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("career through the screens: %d days (%d to the save) in %.1f s; screens met: %zu\n",
-                daysPlayed_, firstHalfDays, seconds, shot_.size());
+    // The whole test program's peak: the game, the harness and the frames it kept.
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("career through the screens: %d days (%d to the save) in %.1f s; screens met: %zu; "
+                "peak resident memory %.0f MB\n",
+                daysPlayed_, firstHalfDays, seconds, shot_.size(), double(usage.ru_maxrss) / 1024.0);
     for (const std::string& other : otherScreens_)
         std::printf("  closed by its button: %s\n", other.c_str());
 }

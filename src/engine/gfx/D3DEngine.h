@@ -23,7 +23,9 @@ struct IDirect3DVertexBuffer8;
 // One cached texture: its decoded pixels (rows from the top, bytes red, green, blue,
 // alpha), GL name (0 when it could not be decoded), size, requested name and file path.
 struct GSurface {
-    std::vector<uint8_t> pixels;
+    // A picture loaded from a file lets its pixels go once the driver holds its own copy;
+    // they are read back from that copy when asked for (see D3DEngine::SurfacePixels).
+    mutable std::vector<uint8_t> pixels;
     unsigned glName = 0;
     int width = 0;
     int height = 0;
@@ -178,6 +180,9 @@ private:
     // The framebuffer that holds a copy of an opaque surface for CopyOpaqueTexture (made on
     // first use), 0 when it cannot be made.
     unsigned CopySource(const GSurface& surface);
+    // A surface's pixels (rows from the top, RGBA), read back from its texture if they
+    // were let go; empty when it has none (no texture, or registered by hand).
+    const std::vector<uint8_t>& SurfacePixels(const GSurface& surface) const;
     void TextureSize(float& w, float& h);
 
     unsigned scenes_ = 0;

@@ -180,9 +180,24 @@ bool D3DEngine::GetTextureData(const char* name, int* width, int* height, const 
         *width = match->width;
     if (height)
         *height = match->height;
-    if (pixels)
-        *pixels = match->pixels.empty() ? nullptr : match->pixels.data();
+    if (pixels) {
+        const std::vector<uint8_t>& data = SurfacePixels(*match);
+        *pixels = data.empty() ? nullptr : data.data();
+    }
     return true;
+}
+
+const std::vector<uint8_t>& D3DEngine::SurfacePixels(const GSurface& surface) const
+{
+    if (surface.pixels.empty() && surface.glName && !surface.path.empty() && surface.width > 0 &&
+        surface.height > 0) {
+        surface.pixels.resize(size_t(surface.width) * size_t(surface.height) * 4);
+        glBindTexture(GL_TEXTURE_RECTANGLE, surface.glName);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, GL_UNSIGNED_BYTE, surface.pixels.data());
+        glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    }
+    return surface.pixels;
 }
 
 bool D3DEngine::CreateTextureOnDemand(const std::string& name)
@@ -239,8 +254,9 @@ void D3DEngine::CreateTexture(GSurface& surface, const std::string& path)
     }
     surface.width = w;
     surface.height = h;
-    surface.pixels = std::move(rgba);
-    surface.glName = UploadTexture(w, h, surface.pixels.data());
+    surface.glName = UploadTexture(w, h, rgba.data());
+    // The driver keeps its own copy: a second one here would double every picture's
+    // memory for the few whose pixels are ever looked at again.
 }
 
 unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
@@ -308,12 +324,13 @@ unsigned D3DEngine::CopySource(const GSurface& surface)
         return found->second;
     unsigned framebuffer = 0;
     const size_t w = size_t(surface.width), h = size_t(surface.height);
-    if (window_ && w > 0 && h > 0 && surface.pixels.size() >= w * h * 4) {
+    const std::vector<uint8_t>& pixels = SurfacePixels(surface);
+    if (window_ && w > 0 && h > 0 && pixels.size() >= w * h * 4) {
         // Bottom row first and blue first, as the window's own buffer is laid out, so the
         // copy is a plain copy of memory.
         std::vector<uint8_t> rows(w * h * 4);
         for (size_t y = 0; y < h; ++y) {
-            const uint8_t* from = &surface.pixels[(h - 1 - y) * w * 4];
+            const uint8_t* from = &pixels[(h - 1 - y) * w * 4];
             uint8_t* to = &rows[y * w * 4];
             for (size_t x = 0; x < w; ++x, from += 4, to += 4) {
                 to[0] = from[2];

@@ -6,6 +6,7 @@
 #include "engine/gfx/GUI_BaseElement.h"
 #include "engine/gfx/GVertexBuffer.h"
 #include "engine/gfx/SmartTexture.h"
+#include "port/sdl/ImageDecode.h"
 
 #include <SDL2/SDL.h>
 
@@ -166,6 +167,35 @@ TEST_F(GlTest, MissingTextureIsRememberedReportedOnceAndUnbinds)
     if (!reports.alerts.empty()) {
         EXPECT_EQ(reports.alerts[0].message, "Failed to locate texture: nothere.png");
     }
+}
+
+TEST_F(GlTest, ALoadedPictureKeepsNoCopyOfItsPixelsAndReadsThemBackUnchanged)
+{
+    D3DEngine* e = GetD3DEngine();
+    const std::string path =
+        WriteTwoColourPng(resources.Path() / "data/bitmaps", "halves.png", 7, 5, kRed, 0x40102030u);
+    e->AddBitmapDirectory("data/bitmaps");
+    ASSERT_NE(e->GetTexture("halves.png"), 0u);
+    EXPECT_TRUE(e->FindSurface("halves.png")->pixels.empty()); // the driver holds the picture
+
+    int w = 0, h = 0;
+    const uint8_t* pixels = nullptr;
+    ASSERT_TRUE(e->GetTextureData("halves.png", &w, &h, &pixels));
+    int fw = 0, fh = 0;
+    std::vector<uint8_t> file;
+    ASSERT_TRUE(DecodeImageFile(path, fw, fh, file));
+    ASSERT_EQ(w, fw);
+    ASSERT_EQ(h, fh);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_TRUE(std::equal(file.begin(), file.end(), pixels));
+
+    // A texture registered by hand has no file behind it: no pixels to give.
+    const unsigned manual = e->UploadTexture(2, 2, file.data());
+    e->AddTextureManually(manual, 2, 2);
+    e->SetTexture(0, manual);
+    ASSERT_TRUE(e->GetTextureData(nullptr, &w, &h, &pixels));
+    EXPECT_EQ(w, 2);
+    EXPECT_EQ(pixels, nullptr);
 }
 
 TEST_F(GlTest, UndecodableFileIsCachedWithoutTexture)
