@@ -6,6 +6,8 @@
 #include "shell/Game.h"
 #include "shell/Input.h"
 
+#include <malloc.h>
+
 namespace {
 
 // Whether the game's window has the focus; events are dropped while it has not.
@@ -70,6 +72,10 @@ void TimerLoop() { GetGame()->GameProc(); }
 
 bool StartApplication()
 {
+    // Blocks of a megabyte and more (pictures, the driver's copies of them) are mapped on
+    // their own, so that what a released picture gives back returns to the system instead
+    // of staying in the heap (glibc would raise this threshold after the first such free).
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     PrefetchStartPictures();
     MainWindowRef window = CreateMainWindow("Amplivance", WindowProc);
     if (!window)

@@ -220,6 +220,8 @@ void D3DEngine::Flip()
     FreePendingTextures();
     scenes_ = 0;
     frames_ += 1.0f;
+    if ((unsigned(frames_) & 63u) == 0)
+        ReleaseIdleTextures();
 }
 
 void D3DEngine::SetClipRect(const tagRECT* rect)

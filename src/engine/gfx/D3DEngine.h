@@ -26,6 +26,10 @@ struct GSurface {
     // A picture loaded from a file lets its pixels go once the driver holds its own copy;
     // they are read back from that copy when asked for (see D3DEngine::SurfacePixels).
     mutable std::vector<uint8_t> pixels;
+    // A large picture no frame has bound for a while gives its texture's memory back and
+    // is loaded again from its file when next bound (see D3DEngine::ReleaseIdleTextures).
+    mutable bool resident = true;
+    mutable unsigned lastUse = 0; // the frame it was last bound in
     unsigned glName = 0;
     int width = 0;
     int height = 0;
@@ -111,6 +115,10 @@ public:
     // Uploads pixels (rows from the top, red, green, blue, alpha) as a new rectangle
     // texture; its GL name.
     unsigned UploadTexture(int width, int height, const uint8_t* rgba);
+    // Uploads coverage only (one byte a texel) as a new rectangle texture: drawn, it is
+    // white with that alpha, as an RGBA picture of white texels would be, in a quarter of
+    // the memory. For glyph pictures.
+    unsigned UploadAlphaTexture(int width, int height, const uint8_t* alpha);
 
     // Drawing (each leaves the drawing colour white).
     void FillRect(const tagRECT& rect, uint32_t colour);
@@ -182,8 +190,17 @@ private:
     unsigned CopySource(const GSurface& surface);
     // A surface's pixels (rows from the top, RGBA), read back from its texture if they
     // were let go; empty when it has none (no texture, or registered by hand).
-    const std::vector<uint8_t>& SurfacePixels(const GSurface& surface) const;
+    const std::vector<uint8_t>& SurfacePixels(const GSurface& surface);
     void TextureSize(float& w, float& h);
+    // Large pictures from files (a full-screen backdrop is 3 MB in the driver) are kept
+    // only while in use: one not bound for kIdleFrames is emptied, and filled again from
+    // its file, under the same GL name, when next bound or looked at.
+    static constexpr size_t kReleasableBytes = 1u << 20;
+    static constexpr unsigned kIdleFrames = 300;
+    void NoteTextureUse(unsigned glName);
+    void ReleaseIdleTextures();
+    void MakeResident(const GSurface& surface);
+    std::map<unsigned, const GSurface*> releasable_; // large file pictures by GL name
 
     unsigned scenes_ = 0;
     std::vector<std::string> folders_;

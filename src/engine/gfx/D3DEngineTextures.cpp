@@ -47,6 +47,33 @@ bool ResourceFolder(const std::string& folder, std::string& out)
     return true;
 }
 
+// A picture file's pixels (rows from the top, RGBA): DDS, or PNG, JPEG and BMP; false (the
+// failure logged) when it cannot be read.
+bool DecodePicture(const std::string& path, int& w, int& h, std::vector<uint8_t>& rgba)
+{
+    if (path.find(".dds") != std::string::npos) {
+        FILE* f = std::fopen(path.c_str(), "rb");
+        DDSImage image;
+        bool ok = f && loadDDS(f, nullptr, 0, image);
+        if (f)
+            std::fclose(f);
+        if (!ok) {
+            GetD3DEngine()->DebugOut("Couldn't load texture");
+            GetDebug()->DebugOut("Couldn't load texture " + path);
+            return false;
+        }
+        w = image.width;
+        h = image.height;
+        rgba = std::move(image.rgba);
+        return true;
+    }
+    if (!DecodeImageFile(path, w, h, rgba)) {
+        GetDebug()->DebugOut("Couldn't decode texture " + path);
+        return false;
+    }
+    return true;
+}
+
 // Sub-folder names of a folder (given with its trailing "/"), in the port layer's listing
 // order - case-insensitive, as for every other listing - without those beginning with ".".
 std::vector<std::string> SubFolders(const std::string& dir)
@@ -158,7 +185,54 @@ void D3DEngine::SetTexture(int, unsigned glName)
     if (glName) {
         bound_ = glName;
         LastTexNum = glName;
+        NoteTextureUse(glName);
     }
+}
+
+void D3DEngine::NoteTextureUse(unsigned glName)
+{
+    auto found = releasable_.find(glName);
+    if (found == releasable_.end())
+        return;
+    found->second->lastUse = unsigned(frames_);
+    MakeResident(*found->second);
+}
+
+void D3DEngine::ReleaseIdleTextures()
+{
+    const unsigned now = unsigned(frames_);
+    for (const auto& [glName, surface] : releasable_) {
+        if (!surface->resident || now - surface->lastUse < kIdleFrames)
+            continue;
+        // One texel in its place: the driver frees the storage of a replaced picture at
+        // once, where an empty one would keep it until the texture is drawn again.
+        const uint8_t clear[4] = {0, 0, 0, 0};
+        glBindTexture(GL_TEXTURE_RECTANGLE, glName);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, clear);
+        glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+        std::vector<uint8_t>().swap(surface->pixels);
+        surface->resident = false;
+    }
+}
+
+void D3DEngine::MakeResident(const GSurface& surface)
+{
+    if (surface.resident)
+        return;
+    surface.resident = true;
+    int w = 0, h = 0;
+    std::vector<uint8_t> rgba;
+    // Same size as before, or the texture stays empty: the callers laid out for that size.
+    if (!DecodePicture(surface.path, w, h, rgba) || w != surface.width || h != surface.height) {
+        GetDebug()->DebugOut("Couldn't reload texture " + surface.path);
+        return;
+    }
+    glBindTexture(GL_TEXTURE_RECTANGLE, surface.glName);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    ++textureChanges_;
 }
 
 bool D3DEngine::GetTextureData(const char* name, int* width, int* height, const uint8_t** pixels)
@@ -187,8 +261,9 @@ bool D3DEngine::GetTextureData(const char* name, int* width, int* height, const 
     return true;
 }
 
-const std::vector<uint8_t>& D3DEngine::SurfacePixels(const GSurface& surface) const
+const std::vector<uint8_t>& D3DEngine::SurfacePixels(const GSurface& surface)
 {
+    MakeResident(surface);
     if (surface.pixels.empty() && surface.glName && !surface.path.empty() && surface.width > 0 &&
         surface.height > 0) {
         surface.pixels.resize(size_t(surface.width) * size_t(surface.height) * 4);
@@ -234,29 +309,17 @@ void D3DEngine::CreateTexture(GSurface& surface, const std::string& path)
 {
     int w = 0, h = 0;
     std::vector<uint8_t> rgba;
-    if (path.find(".dds") != std::string::npos) {
-        FILE* f = std::fopen(path.c_str(), "rb");
-        DDSImage image;
-        bool ok = f && loadDDS(f, nullptr, 0, image);
-        if (f)
-            std::fclose(f);
-        if (!ok) {
-            DebugOut("Couldn't load texture");
-            GetDebug()->DebugOut("Couldn't load texture " + path);
-            return;
-        }
-        w = image.width;
-        h = image.height;
-        rgba = std::move(image.rgba);
-    } else if (!DecodeImageFile(path, w, h, rgba)) {
-        GetDebug()->DebugOut("Couldn't decode texture " + path);
+    if (!DecodePicture(path, w, h, rgba))
         return;
-    }
     surface.width = w;
     surface.height = h;
     surface.glName = UploadTexture(w, h, rgba.data());
     // The driver keeps its own copy: a second one here would double every picture's
     // memory for the few whose pixels are ever looked at again.
+    if (surface.glName && rgba.size() >= kReleasableBytes) {
+        surface.lastUse = unsigned(frames_);
+        releasable_[surface.glName] = &surface;
+    }
 }
 
 unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
@@ -276,6 +339,19 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
     else
         opaqueTextures_.erase(name);
     NoteContentBox(name, width, height, opaque ? nullptr : rgba);
+    return name;
+}
+
+unsigned D3DEngine::UploadAlphaTexture(int width, int height, const uint8_t* alpha)
+{
+    GLuint name = NewRectangleTexture(GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha);
+    glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    ++textureChanges_;
+    copySources_.erase(name);
+    opaqueTextures_.erase(name);
+    contentBoxes_.erase(name);
     return name;
 }
 
@@ -494,6 +570,7 @@ void D3DEngine::RemoveTextureManually(unsigned glName)
 {
     if (glName == 0)
         return;
+    releasable_.erase(glName); // its record goes with it
     std::erase_if(surfaces_, [glName](const std::unique_ptr<GSurface>& s) { return s->glName == glName; });
     if (!window_)
         return; // no context was ever made: there is no GL texture to free

@@ -29,20 +29,19 @@ GlyphAtlas* BuildAtlas(GDIFont& font)
     }
     atlas->width = atlas->cellW * 16;
     atlas->height = atlas->cellH * 16;
-    std::vector<uint8_t> rgba(size_t(atlas->width) * size_t(atlas->height) * 4, 0);
-    for (size_t i = 0; i < rgba.size(); i += 4)
-        rgba[i] = rgba[i + 1] = rgba[i + 2] = 255;
+    // Coverage only: the glyphs are white, tinted by each quad's colour.
+    std::vector<uint8_t> alpha(size_t(atlas->width) * size_t(atlas->height), 0);
     for (int c = 0; c < 256; ++c) {
         const TTFGlyphBitmap& g = glyphs[size_t(c)];
         atlas->penX[c] = g.penX;
         const int ox = (c % 16) * atlas->cellW + 1, oy = (c / 16) * atlas->cellH + 1;
         for (int y = 0; y < g.height; ++y)
             for (int x = 0; x < g.width; ++x)
-                rgba[(size_t(oy + y) * size_t(atlas->width) + size_t(ox + x)) * 4 + 3] =
+                alpha[size_t(oy + y) * size_t(atlas->width) + size_t(ox + x)] =
                     g.coverage[size_t(y) * size_t(g.width) + size_t(x)];
     }
     D3DEngine* engine = GetD3DEngine();
-    atlas->glName = engine->UploadTexture(atlas->width, atlas->height, rgba.data());
+    atlas->glName = engine->UploadAlphaTexture(atlas->width, atlas->height, alpha.data());
     engine->AddTextureManually(atlas->glName, atlas->width, atlas->height);
     return atlas;
 }

@@ -198,6 +198,47 @@ TEST_F(GlTest, ALoadedPictureKeepsNoCopyOfItsPixelsAndReadsThemBackUnchanged)
     EXPECT_EQ(pixels, nullptr);
 }
 
+TEST_F(GlTest, ALargePictureLeftUnusedGivesItsMemoryBackAndComesBackWhenUsed)
+{
+    D3DEngine* e = GetD3DEngine();
+    e->AddBitmapDirectory("data/bitmaps");
+    struct Case {
+        const char* name;
+        int size;
+        bool released; // after the idle frames
+    };
+    for (const Case& c : {Case {"large.png", 512, true}, Case {"small.png", 64, false}}) {
+        WriteTwoColourPng(resources.Path() / "data/bitmaps", c.name, c.size, c.size, kRed, kBlue);
+        const unsigned name = e->GetTexture(c.name);
+        ASSERT_NE(name, 0u) << c.name;
+        for (int i = 0; i < 400; ++i)
+            e->Flip(); // nothing bound
+        EXPECT_EQ(!e->FindSurface(c.name)->resident, c.released) << c.name;
+
+        // Drawn again under the same name: the picture is back whole.
+        BeginFrame();
+        BaseSprite s;
+        s.width = s.height = 40;
+        s.PlaceLocal(50, 50);
+        e->SetTexture(0, name);
+        s.Draw();
+        RgbaImage img = EndFrame();
+        ExpectColour(img, 40, 50, 255, 0, 0);
+        ExpectColour(img, 60, 50, 0, 0, 255);
+        EXPECT_TRUE(e->FindSurface(c.name)->resident) << c.name;
+    }
+    // Its pixels, asked for while it is released, are read from the file again.
+    for (int i = 0; i < 400; ++i)
+        e->Flip();
+    ASSERT_FALSE(e->FindSurface("large.png")->resident);
+    int w = 0, h = 0;
+    const uint8_t* pixels = nullptr;
+    ASSERT_TRUE(e->GetTextureData("large.png", &w, &h, &pixels));
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(pixels[0], 255);                    // red on the left
+    EXPECT_EQ(pixels[(w - 1) * 4 + 2], 255);      // blue on the right
+}
+
 TEST_F(GlTest, UndecodableFileIsCachedWithoutTexture)
 {
     D3DEngine* e = GetD3DEngine();
