@@ -47,6 +47,15 @@ bool ResourceFolder(const std::string& folder, std::string& out)
     return true;
 }
 
+// Replaces the picture of a rectangle texture, then binds the given one again.
+void FillRectangle(unsigned name, GLint internalFormat, int w, int h, GLenum format, const void* data, unsigned rebind)
+{
+    glBindTexture(GL_TEXTURE_RECTANGLE, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, internalFormat, w, h, 0, format, GL_UNSIGNED_BYTE, data);
+    glBindTexture(GL_TEXTURE_RECTANGLE, rebind);
+}
+
 // A picture file's pixels (rows from the top, RGBA): DDS, or PNG, JPEG and BMP; false (the
 // failure logged) when it cannot be read.
 bool DecodePicture(const std::string& path, int& w, int& h, std::vector<uint8_t>& rgba)
@@ -207,10 +216,7 @@ void D3DEngine::ReleaseIdleTextures()
         // One texel in its place: the driver frees the storage of a replaced picture at
         // once, where an empty one would keep it until the texture is drawn again.
         const uint8_t clear[4] = {0, 0, 0, 0};
-        glBindTexture(GL_TEXTURE_RECTANGLE, glName);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, clear);
-        glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+        FillRectangle(glName, GL_RGBA, 1, 1, GL_RGBA, clear, bound_);
         std::vector<uint8_t>().swap(surface->pixels);
         surface->resident = false;
     }
@@ -228,10 +234,7 @@ void D3DEngine::MakeResident(const GSurface& surface)
         GetDebug()->DebugOut("Couldn't reload texture " + surface.path);
         return;
     }
-    glBindTexture(GL_TEXTURE_RECTANGLE, surface.glName);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    FillRectangle(surface.glName, GL_RGBA, w, h, GL_RGBA, rgba.data(), bound_);
     ++textureChanges_;
 }
 
@@ -325,9 +328,7 @@ void D3DEngine::CreateTexture(GSurface& surface, const std::string& path)
 unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
 {
     GLuint name = NewRectangleTexture(GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-    glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
+    FillRectangle(name, GL_RGBA, width, height, GL_RGBA, rgba, bound_);
     // A name may come back after being freed: the picture behind it is new.
     ++textureChanges_;
     bool opaque = rgba != nullptr;
@@ -345,10 +346,8 @@ unsigned D3DEngine::UploadTexture(int width, int height, const uint8_t* rgba)
 unsigned D3DEngine::UploadAlphaTexture(int width, int height, const uint8_t* alpha)
 {
     GLuint name = NewRectangleTexture(GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_ALPHA8, width, height, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha);
-    glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
-    ++textureChanges_;
+    FillRectangle(name, GL_ALPHA8, width, height, GL_ALPHA, alpha, bound_);
+    ++textureChanges_; // a name come back is a new picture
     copySources_.erase(name);
     opaqueTextures_.erase(name);
     contentBoxes_.erase(name);
