@@ -170,17 +170,16 @@ bool GUI_BaseParticle::Draw(uint32_t now)
     const float S = current.size * sine;
     const float C = current.size * cosine;
     const float x = current.x, y = current.y;
-    const uint32_t colour = VertexColor(255, 255, 255, uint32_t(a));
+    const uint32_t colour = PackColor(255, 255, 255, uint32_t(a));
     const float corners[4][2] = {
         {S - C, -S - C}, // A, texture (0, 0)
         {C + S, S - C},  // B, texture (1, 0)
         {-C - S, C - S}, // D, texture (0, 1)
         {C - S, S + C},  // E, texture (1, 1)
     };
-    static const int order[6] = {0, 1, 2, 1, 3, 2};
-    for (int i = 0; i < 6; ++i) {
-        vertices[i].x = x + corners[order[i]][0];
-        vertices[i].y = y + corners[order[i]][1];
+    for (int i = 0; i < 4; ++i) {
+        vertices[i].x = x + corners[i][0];
+        vertices[i].y = y + corners[i][1];
         vertices[i].diffuse = colour;
     }
     return true;
@@ -195,7 +194,6 @@ GUI_ParticleEmmiter::GUI_ParticleEmmiter(const char* configName, V2 point, float
         particles_[i].owner = this;
         particles_[i].vertices = &verts_[i * VERTS_PER_PARTICLE];
     }
-    vb_.Initialise(MAX_VERTS, false);
     config_ = GUI_ParticleConfig::GetConfig(configName_.c_str());
     Start(point, z);
     GUI_ParticleManager::AddEmmiter(this);
@@ -234,9 +232,9 @@ void GUI_ParticleEmmiter::InitParticle(int i, uint32_t now)
     p.alive = true;
     p.birthTime = now;
     p.birth.opacity = 1.0f;
-    static const float uv[6][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 0}, {1, 1}, {0, 1}};
+    static const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
     for (int k = 0; k < VERTS_PER_PARTICLE; ++k)
-        p.vertices[k] = _D3DTLVERTEX(0, 0, 0, 1, VertexColor(255, 255, 255, 255), 0, uv[k][0], uv[k][1]);
+        p.vertices[k] = _D3DTLVERTEX(0, 0, 0, 1, PackColor(255, 255, 255, 255), 0, uv[k][0], uv[k][1]);
     p.angle = GRandom::RandReal(0.0f, 360.0f);
     p.sine = std::sin(p.angle * kPi / 180.0f);
     p.cosine = std::cos(p.angle * kPi / 180.0f);
@@ -282,8 +280,6 @@ void GUI_ParticleEmmiter::Draw()
     if (additive)
         engine->SetAdditiveBlend(true);
     const uint32_t now = timeGetTime();
-    vb_.Reset();
-    vb_.Lock();
     int count = 0, live = 0;
     for (GUI_BaseParticle& p : particles_) {
         if (!p.Draw(now))
@@ -291,18 +287,16 @@ void GUI_ParticleEmmiter::Draw()
         ++live;
         if (!p.visible)
             continue;
-        if (vb_.lockedData)
-            std::memcpy(vb_.lockedData + count * VERTS_PER_PARTICLE, p.vertices,
-                        sizeof(_D3DTLVERTEX) * VERTS_PER_PARTICLE);
+        std::memcpy(drawList_ + count * VERTS_PER_PARTICLE, p.vertices, sizeof(_D3DTLVERTEX) * VERTS_PER_PARTICLE);
         ++count;
     }
-    vb_.Unlock();
     drawn_ = live;
     if (count > 0) {
         if (config_->texture.GetName() != config_->textureName)
             config_->texture.SetTexture(config_->textureName);
         config_->texture.Set();
-        vb_.DrawVerts(count * VERTS_PER_PARTICLE);
+        // Each a quad of its own, drawn over its texture's content only.
+        engine->DrawQuads(drawList_, count);
     }
     Emit(now);
     if (live < 1)

@@ -4,7 +4,6 @@
 // that draws the running emitters by depth and parks finished ones for reuse.
 #include "engine/V2.h"
 #include "engine/gfx/D3DTypes.h"
-#include "engine/gfx/GVertexBuffer.h"
 #include "engine/gfx/SmartTexture.h"
 
 #include <cstdint>
@@ -63,7 +62,8 @@ ParticleState ParticleAfterSteps(const ParticleState& birth, const GUI_ParticleC
 
 class GUI_ParticleEmmiter;
 
-// One particle of an emitter: its birth values, its state this frame and its six vertices.
+// One particle of an emitter: its birth values, its state this frame and the four corners
+// of its quad (top-left, top-right, bottom-left, bottom-right).
 class GUI_BaseParticle {
 public:
     // A particle fainter than this (of 255) changes no pixel by more than a few levels:
@@ -92,7 +92,7 @@ enum EMMITER_TYPE { EMMITER_NORMAL = 0, EMMITER_ADDITIVE = 1 };
 class GUI_ParticleEmmiter {
 public:
     static constexpr int MAX_PARTICLES = 256;
-    static constexpr int VERTS_PER_PARTICLE = 6;
+    static constexpr int VERTS_PER_PARTICLE = 4;
     static constexpr int MAX_VERTS = MAX_PARTICLES * VERTS_PER_PARTICLE;
     // However long a frame took, no more particles are born in it than an emitter holds.
     static constexpr int MAX_BIRTHS_PER_FRAME = MAX_PARTICLES;
@@ -128,7 +128,6 @@ private:
 
     GUI_ParticleConfig* config_ = nullptr;
     std::string configName_;
-    GVertexBuffer vb_;
     V2 point_;
     float z_ = 0;
     uint32_t startTime_ = 0;
@@ -136,6 +135,7 @@ private:
     bool active_ = false;
     GUI_BaseParticle particles_[MAX_PARTICLES];
     _D3DTLVERTEX verts_[MAX_VERTS];
+    _D3DTLVERTEX drawList_[MAX_VERTS]; // the corners of the particles drawn this frame
     int drawn_ = 0;
     EMMITER_TYPE type_ = EMMITER_NORMAL;
 };

@@ -140,13 +140,15 @@ public:
 
     // The quad of a sprite (top-left, top-right, bottom-left, bottom-right), textured with
     // the texture bound last.
-    void DrawQuad(const _D3DTLVERTEX* corners);
+    void DrawQuad(const _D3DTLVERTEX* corners) { DrawQuads(corners, 1); }
+    // Quads of four such corners each, one after another, all with the same texture.
+    void DrawQuads(const _D3DTLVERTEX* corners, int count);
     // Copies a named picture whose every texel is opaque into a rectangle of the screen, as
     // an untinted quad of it would draw it but without shading each pixel; false (nothing
     // drawn) when the picture has any transparency or cannot be copied.
     bool CopyOpaqueTexture(const std::string& name, const tagRECT& destination);
-    // The part of a texture its quads are drawn over (0..1 across and down: left, top,
-    // right, bottom); false when quads of it are drawn whole.
+    // The box of a texture its quads are drawn within (0..1 across and down: left, top,
+    // right, bottom); false when the box is the whole texture or near it.
     bool GetContentBox(unsigned glName, float box[4]) const;
     // What is drawn from BeginCachedLayer to EndCachedLayer becomes a picture of the
     // rectangle, kept between frames in the numbered slot and drawn again only when what
@@ -158,6 +160,18 @@ public:
     // Vertex-buffer vertices (0xAARRGGBB colours) as triangles, through an index list or
     // in order when indices is null.
     void DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, const uint16_t* indices, int count);
+
+    // Of textures with a see-through margin: the part that has anything to show, grown
+    // for the filter, as a box (0..1 across and down) and as a convex outline of at most
+    // kOutlineEdges sides (texels: the part where a * x + b * y >= c for every side). Quads
+    // of them are drawn over that part only, since the rest changes no pixel.
+    static constexpr int kOutlineEdges = 8;
+    struct ContentBox {
+        float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+        bool boxed = false; // the box itself leaves out enough to be worth it
+        int edges = 0;
+        float edge[kOutlineEdges][3] = {};
+    };
 
     static float W;
     static float H;
@@ -228,12 +242,6 @@ private:
     unsigned unchangedFrames_ = 0;
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
     std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
-    // Of textures with a see-through margin: the part (0..1 across and down) that has
-    // anything to show, grown by a texel for the filter. Quads of them are drawn over that
-    // part only, since their margin changes no pixel.
-    struct ContentBox {
-        float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
-    };
     std::map<unsigned, ContentBox> contentBoxes_;
     void NoteContentBox(unsigned name, int width, int height, const uint8_t* rgba);
     std::map<unsigned, unsigned> copySources_; // texture GL name -> framebuffer of its copy

@@ -215,10 +215,56 @@ bool OneTexelPerPixel(const _D3DTLVERTEX* c, float tw, float th)
     return std::fabs(texelsW - pixelsW) < 0.5f && std::fabs(texelsH - pixelsH) < 0.5f;
 }
 
-// The part of a quad (corners top-left, top-right, bottom-left, bottom-right) whose
-// texture coordinates fall inside the box, when the quad is a parallelogram of one colour
-// with the texture laid straight along its edges (mirrored or not); false otherwise.
-bool TrimToContent(const _D3DTLVERTEX* c, float u0, float v0, float u1, float v1, _D3DTLVERTEX* out)
+// A convex polygon in texels of a texture, clipped by straight lines.
+class TexelPolygon {
+public:
+    static constexpr int kMax = 4 + D3DEngine::kOutlineEdges; // four sides and the outline's
+    // The rectangle between two texel corners, from (x0, y0) down to (x0, y1) first.
+    TexelPolygon(float x0, float y0, float x1, float y1) : x_ {x0, x0, x1, x1}, y_ {y0, y1, y1, y0}, count_(4) {}
+    // Keeps the part where a * x + b * y >= c; whether anything was cut.
+    bool Keep(float a, float b, float c)
+    {
+        int inside = 0;
+        for (int i = 0; i < count_; ++i)
+            inside += a * x_[i] + b * y_[i] >= c;
+        if (inside == count_)
+            return false;
+        float x[kMax], y[kMax];
+        int n = 0;
+        for (int i = 0; i < count_; ++i) {
+            const int j = (i + 1) % count_;
+            const float di = a * x_[i] + b * y_[i] - c, dj = a * x_[j] + b * y_[j] - c;
+            if (di >= 0.0f && n < kMax)
+                x[n] = x_[i], y[n++] = y_[i];
+            if ((di >= 0.0f) != (dj >= 0.0f) && n < kMax) {
+                const float t = di / (di - dj);
+                x[n] = x_[i] + t * (x_[j] - x_[i]), y[n++] = y_[i] + t * (y_[j] - y_[i]);
+            }
+        }
+        std::copy(x, x + n, x_);
+        std::copy(y, y + n, y_);
+        count_ = n;
+        return true;
+    }
+    int Count() const { return count_; }
+    float X(int i) const { return x_[i]; }
+    float Y(int i) const { return y_[i]; }
+
+private:
+    float x_[kMax], y_[kMax];
+    int count_;
+};
+
+// Below this many pixels a quad is cut to its texture's box only, not to its outline: the
+// extra triangles would cost the driver more than the few pixels they spare.
+constexpr float kCutCornersFromArea = 128.0f * 128.0f;
+
+// The part of a quad (corners top-left, top-right, bottom-left, bottom-right) whose texture
+// coordinates fall inside the texture's content outline, as a convex polygon of up to
+// TexelPolygon::kMax corners in drawing order, when the quad is a parallelogram of one
+// colour with the texture laid straight along its edges (mirrored or not). -1: the quad is
+// drawn as it is; 0: nothing of it shows.
+int TrimToContent(const _D3DTLVERTEX* c, float tw, float th, const D3DEngine::ContentBox& box, _D3DTLVERTEX* out)
 {
     const float eps = 0.01f;
     const bool parallelogram = std::fabs(c[3].x - (c[1].x + c[2].x - c[0].x)) < eps &&
@@ -227,56 +273,68 @@ bool TrimToContent(const _D3DTLVERTEX* c, float u0, float v0, float u1, float v1
                           c[1].tu != c[0].tu && c[2].tv != c[0].tv;
     const bool oneColour = c[1].diffuse == c[0].diffuse && c[2].diffuse == c[0].diffuse && c[3].diffuse == c[0].diffuse;
     if (!parallelogram || !straight || !oneColour)
-        return false;
-    // Where the box's edges fall along the quad's two edges, as fractions of them.
-    auto span = [](float from, float to, float lo, float hi, float& a, float& b) {
-        const float p = (lo - from) / (to - from), q = (hi - from) / (to - from);
-        a = std::clamp(std::min(p, q), 0.0f, 1.0f);
-        b = std::clamp(std::max(p, q), 0.0f, 1.0f);
-    };
-    float s0, s1, t0, t1;
-    span(c[0].tu, c[1].tu, u0, u1, s0, s1);
-    span(c[0].tv, c[2].tv, v0, v1, t0, t1);
-    if (s0 <= 0.0f && s1 >= 1.0f && t0 <= 0.0f && t1 >= 1.0f)
-        return false;
+        return -1;
+    const float u0 = c[0].tu * tw, u1 = c[1].tu * tw, v0 = c[0].tv * th, v1 = c[2].tv * th;
+    TexelPolygon p(u0, v0, u1, v1);
+    bool cut = p.Keep(1, 0, box.u0 * tw);
+    cut = p.Keep(-1, 0, -box.u1 * tw) || cut;
+    cut = p.Keep(0, 1, box.v0 * th) || cut;
+    cut = p.Keep(0, -1, -box.v1 * th) || cut;
     const float ex = c[1].x - c[0].x, ey = c[1].y - c[0].y, dx = c[2].x - c[0].x, dy = c[2].y - c[0].y;
-    const float st[4][2] = {{s0, t0}, {s1, t0}, {s0, t1}, {s1, t1}};
-    for (int k = 0; k < 4; ++k) {
-        const float s = st[k][0], t = st[k][1];
+    if (std::fabs(ex * dy - ey * dx) >= kCutCornersFromArea) {
+        for (int e = 0; e < box.edges; ++e)
+            cut = p.Keep(box.edge[e][0], box.edge[e][1], box.edge[e][2]) || cut;
+    }
+    if (!cut)
+        return -1;
+    if (p.Count() < 3)
+        return 0;
+    for (int k = 0; k < p.Count(); ++k) {
+        // Where the corner falls along the quad's two edges, as fractions of them.
+        const float s = (p.X(k) - u0) / (u1 - u0), t = (p.Y(k) - v0) / (v1 - v0);
         out[k] = c[0];
         out[k].x = c[0].x + s * ex + t * dx;
         out[k].y = c[0].y + s * ey + t * dy;
-        out[k].tu = c[0].tu + s * (c[1].tu - c[0].tu);
-        out[k].tv = c[0].tv + t * (c[2].tv - c[0].tv);
+        out[k].tu = p.X(k) / tw;
+        out[k].tv = p.Y(k) / th;
     }
-    return true;
+    return p.Count();
 }
 
 } // namespace
 
-void D3DEngine::DrawQuad(const _D3DTLVERTEX* corners)
+void D3DEngine::DrawQuads(const _D3DTLVERTEX* quads, int count)
 {
     float tw = 1, th = 1;
     TextureSize(tw, th);
+    const ContentBox* box = nullptr;
+    if (texEnabled_)
+        if (auto found = contentBoxes_.find(bound_); found != contentBoxes_.end())
+            box = &found->second;
     static const int order[4] = {0, 2, 3, 1};
     const bool filtered = !pointFilter_;
-    if (filtered && texEnabled_ && OneTexelPerPixel(corners, tw, th))
-        pointFilter_ = true;
-    BeginPrimitive(DrawOp::Quads);
-    if (filtered)
-        pointFilter_ = false;
-    // A sprite with a see-through margin is drawn over its content only: the same pixels
-    // for less fill.
-    _D3DTLVERTEX trimmed[4];
-    if (texEnabled_)
-        if (auto box = contentBoxes_.find(bound_); box != contentBoxes_.end()) {
-            const ContentBox& b = box->second;
-            if (TrimToContent(corners, b.u0, b.v0, b.u1, b.v1, trimmed))
-                corners = trimmed;
+    for (int q = 0; q < count; ++q) {
+        const _D3DTLVERTEX* corners = quads + 4 * q;
+        if (filtered && texEnabled_ && OneTexelPerPixel(corners, tw, th))
+            pointFilter_ = true;
+        BeginPrimitive(DrawOp::Quads);
+        pointFilter_ = !filtered;
+        // A sprite with a see-through margin is drawn over its content only: the same
+        // pixels for less fill. A polygon of more than four corners goes as a fan of quads.
+        _D3DTLVERTEX trimmed[TexelPolygon::kMax];
+        const int n = box ? TrimToContent(corners, tw, th, *box, trimmed) : -1;
+        if (n < 0) {
+            for (int i : order) {
+                const _D3DTLVERTEX& v = corners[i];
+                AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
+            }
+            continue;
         }
-    for (int i : order) {
-        const _D3DTLVERTEX& v = corners[i];
-        AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
+        for (int k = 1; k + 1 < n; k += 2)
+            for (int i : {0, k, k + 1, std::min(k + 2, n - 1)}) {
+                const _D3DTLVERTEX& v = trimmed[i];
+                AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
+            }
     }
 }
 

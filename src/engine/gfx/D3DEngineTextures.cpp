@@ -11,6 +11,7 @@
 #include "port/sdl/ImageDecode.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -357,12 +358,95 @@ unsigned D3DEngine::UploadAlphaTexture(int width, int height, const uint8_t* alp
 bool D3DEngine::GetContentBox(unsigned glName, float box[4]) const
 {
     auto found = contentBoxes_.find(glName);
-    if (found == contentBoxes_.end())
+    if (found == contentBoxes_.end() || !found->second.boxed)
         return false;
     const ContentBox& b = found->second;
     box[0] = b.u0, box[1] = b.v0, box[2] = b.u1, box[3] = b.v1;
     return true;
 }
+
+namespace {
+
+struct Point {
+    double x, y;
+};
+
+double Cross(const Point& o, const Point& a, const Point& b)
+{
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// The convex hull of the points, counter-clockwise (x right, y up), no three in a line.
+std::vector<Point> Hull(std::vector<Point> points)
+{
+    std::sort(points.begin(), points.end(), [](const Point& a, const Point& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    if (points.size() < 3)
+        return points;
+    std::vector<Point> hull(2 * points.size());
+    size_t k = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        while (k >= 2 && Cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && Cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    hull.resize(k - 1);
+    return hull;
+}
+
+// Where the lines through a-b and c-d cross; false when they run parallel.
+bool Meet(const Point& a, const Point& b, const Point& c, const Point& d, Point& at)
+{
+    const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
+    const double den = rx * sy - ry * sx;
+    if (std::fabs(den) < 1e-9)
+        return false;
+    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / den;
+    at = {a.x + t * rx, a.y + t * ry};
+    return true;
+}
+
+// Fewer sides for a convex polygon that still holds it: the side whose two neighbours,
+// run on until they meet, add the least area is dropped, until at most `most` are left.
+void DropSides(std::vector<Point>& poly, size_t most)
+{
+    while (poly.size() > most) {
+        const size_t n = poly.size();
+        size_t best = n;
+        double bestArea = 0;
+        Point bestAt {};
+        for (size_t i = 0; i < n; ++i) {
+            const Point &p0 = poly[(i + n - 1) % n], &p1 = poly[i], &p2 = poly[(i + 1) % n], &p3 = poly[(i + 2) % n];
+            Point at;
+            // The neighbours must meet beyond the side, not behind it.
+            if (!Meet(p0, p1, p2, p3, at) || Cross(p1, p2, at) > 0)
+                continue;
+            const double area = std::fabs(Cross(p1, p2, at)) / 2.0;
+            if (best == n || area < bestArea)
+                best = i, bestArea = area, bestAt = at;
+        }
+        if (best == n)
+            return; // nothing can go: the polygon stays as it is
+        poly[best] = bestAt;
+        poly.erase(poly.begin() + std::ptrdiff_t((best + 1) % n));
+    }
+}
+
+double Area(const std::vector<Point>& poly)
+{
+    double twice = 0;
+    for (size_t i = 0; i < poly.size(); ++i)
+        twice += Cross({0, 0}, poly[i], poly[(i + 1) % poly.size()]);
+    return std::fabs(twice) / 2.0;
+}
+
+} // namespace
 
 void D3DEngine::NoteContentBox(unsigned name, int width, int height, const uint8_t* rgba)
 {
@@ -370,14 +454,27 @@ void D3DEngine::NoteContentBox(unsigned name, int width, int height, const uint8
     if (!rgba || width <= 0 || height <= 0)
         return;
     int left = width, right = -1, top = height, bottom = -1;
-    for (int y = 0; y < height; ++y)
+    // A sample at texel position (x, y) reads the texels whose centres lie within one texel
+    // of it each way: outside the square of each shown texel grown by a texel and a half
+    // (half a texel to spare) it reads none of them. The hull of those squares' corners.
+    std::vector<Point> corners;
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = rgba + size_t(y) * size_t(width) * 4;
+        int first = -1, last = -1;
         for (int x = 0; x < width; ++x)
-            if (rgba[(size_t(y) * size_t(width) + size_t(x)) * 4 + 3] != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+            if (row[size_t(x) * 4 + 3] != 0) {
+                first = first < 0 ? x : first;
+                last = x;
             }
+        if (first < 0)
+            continue;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = std::min(top, y);
+        bottom = y;
+        for (double cy : {y - 1.0, y + 2.0})
+            corners.insert(corners.end(), {{first - 1.0, cy}, {last + 2.0, cy}});
+    }
     if (right < 0)
         return; // nothing shows at all: drawn as it is, rare enough not to matter
     // A texel more on each side, so a filtered sample at the edge reads only see-through
@@ -386,11 +483,24 @@ void D3DEngine::NoteContentBox(unsigned name, int width, int height, const uint8
     top = std::max(0, top - 1);
     right = std::min(width, right + 2);
     bottom = std::min(height, bottom + 2);
+    ContentBox b {float(left) / float(width), float(top) / float(height), float(right) / float(width),
+                  float(bottom) / float(height)};
     // Worth it only when the margin is a real part of the picture.
-    if (double(right - left) * double(bottom - top) > 0.9 * double(width) * double(height))
-        return;
-    contentBoxes_[name] = ContentBox {float(left) / float(width), float(top) / float(height),
-                                      float(right) / float(width), float(bottom) / float(height)};
+    const double whole = double(width) * double(height);
+    b.boxed = double(right - left) * double(bottom - top) <= 0.9 * whole;
+    std::vector<Point> outline = Hull(std::move(corners));
+    DropSides(outline, kOutlineEdges);
+    if (outline.size() >= 3 && outline.size() <= size_t(kOutlineEdges) && Area(outline) <= 0.9 * whole) {
+        for (size_t i = 0; i < outline.size(); ++i) {
+            const Point &p = outline[i], &q = outline[(i + 1) % outline.size()];
+            // Counter-clockwise: the inside is on the left of each side.
+            const double a = p.y - q.y, bb = q.x - p.x;
+            b.edge[i][0] = float(a), b.edge[i][1] = float(bb), b.edge[i][2] = float(a * p.x + bb * p.y);
+        }
+        b.edges = int(outline.size());
+    }
+    if (b.boxed || b.edges > 0)
+        contentBoxes_[name] = b;
 }
 
 unsigned D3DEngine::CopySource(const GSurface& surface)

@@ -16,6 +16,20 @@
 namespace {
 constexpr uint32_t kRed = 0xFF0000FFu, kGreen = 0xFF00FF00u, kBlue = 0xFFFF0000u;
 
+// Pixels of the square of half side `half` about (x, y) that differ by more than two levels
+// from those `offset` pixels to the right.
+int CountDiffering(const RgbaImage& img, int x, int y, int half, int offset)
+{
+    int differing = 0;
+    for (int j = y - half; j < y + half; ++j)
+        for (int i = x - half; i < x + half; ++i) {
+            const uint32_t a = img.At(i, j), b = img.At(i + offset, j);
+            differing += std::abs(int(Red(a)) - int(Red(b))) > 2 || std::abs(int(Green(a)) - int(Green(b))) > 2 ||
+                         std::abs(int(Blue(a)) - int(Blue(b))) > 2;
+        }
+    return differing;
+}
+
 void ExpectColour(const RgbaImage& img, int x, int y, int r, int g, int b)
 {
     uint32_t c = img.At(x, y);
@@ -409,10 +423,10 @@ TEST_F(GlTest, ASeeThroughMarginIsLeftOutOfTheQuadWithoutChangingAPixel)
         for (CTexturedSprite* s : {&trimmed, &whole}) {
             s->width = s->height = c.size;
             s->angle = 0;
+            s->Rotate(c.angle);
             s->PlaceLocal(s == &trimmed ? 256.0f : 768.0f, 384.0f);
             if (c.mirrored)
                 s->MirrorLeftRight();
-            s->Rotate(c.angle);
             if (c.point)
                 e->SetPointFilter();
             e->SetAdditiveBlend(c.additive);
@@ -424,16 +438,83 @@ TEST_F(GlTest, ASeeThroughMarginIsLeftOutOfTheQuadWithoutChangingAPixel)
         }
         RgbaImage img = EndFrame();
         Save(img, "content_box_" + std::to_string(n++) + ".png");
-        int differing = 0, shown = 0;
+        int shown = 0;
         for (int y = 384 - 100; y < 384 + 100; ++y)
-            for (int x = 256 - 100; x < 256 + 100; ++x) {
-                const uint32_t a = img.At(x, y), b = img.At(x + 512, y);
-                shown += a != img.At(0, 0);
-                differing += std::abs(int(Red(a)) - int(Red(b))) > 2 || std::abs(int(Green(a)) - int(Green(b))) > 2 ||
-                             std::abs(int(Blue(a)) - int(Blue(b))) > 2;
-            }
+            for (int x = 256 - 100; x < 256 + 100; ++x)
+                shown += img.At(x, y) != img.At(0, 0);
         EXPECT_GT(shown, 0) << "case " << n;
-        EXPECT_EQ(differing, 0) << "case " << n;
+        EXPECT_EQ(CountDiffering(img, 256, 384, 100, 512), 0) << "case " << n;
+    }
+}
+
+TEST_F(GlTest, ARoundPicturesSeeThroughCornersAreLeftOutWithoutChangingAPixel)
+{
+    D3DEngine* e = GetD3DEngine();
+    // A 32 x 32 disc shaded across and down, see-through around it (alpha 0) in one copy
+    // and barely there (alpha 1) in the other, which is drawn whole. Its box is nearly the
+    // whole picture: only the diagonal cuts of the corners leave anything out.
+    auto write = [&](const char* name, uint8_t marginAlpha) {
+        RgbaImage img;
+        img.width = img.height = 32;
+        img.pixels.assign(32 * 32 * 4, 0);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                uint8_t* p = &img.pixels[size_t(y * 32 + x) * 4];
+                const bool disc = (x - 16) * (x - 16) + (y - 16) * (y - 16) <= 14 * 14;
+                p[0] = uint8_t(x * 8);
+                p[1] = uint8_t(y * 8);
+                p[2] = 128;
+                p[3] = disc ? 255 : marginAlpha;
+            }
+        WritePng((resources.Path() / "data/bitmaps" / name).string(), img);
+    };
+    std::filesystem::create_directories(resources.Path() / "data/bitmaps");
+    write("disc.png", 0);
+    write("faint_disc.png", 1);
+    e->AddBitmapDirectories("data/bitmaps", true);
+
+    CTexturedSprite trimmed, whole;
+    trimmed.SetTexture("disc.png");
+    whole.SetTexture("faint_disc.png");
+
+    // Sizes on both sides of the one below which corners are kept; upright, turned and
+    // mirrored; filtered or not; added or blended; whole or cut by a clip (a part of the
+    // texture across the quad).
+    struct Case {
+        float size, angle;
+        bool mirrored, point, additive, clippedLeft;
+    };
+    const Case cases[] = {{64, 0, false, false, false, false}, {128, 30, false, false, false, false},
+                          {90, 40, true, true, false, false}, {180, 75, true, false, true, false},
+                          {20, 45, false, false, false, false}, {150, 0, false, false, false, true}};
+    int n = 0;
+    for (const Case& c : cases) {
+        BeginFrame();
+        e->ClearScreen(PackColor(40, 40, 90, 255));
+        for (CTexturedSprite* s : {&trimmed, &whole}) {
+            const float x = s == &trimmed ? 256.0f : 768.0f;
+            s->width = s->height = c.size;
+            s->angle = 0;
+            s->Rotate(c.angle);
+            s->PlaceLocal(x, 384.0f);
+            if (c.mirrored)
+                s->MirrorLeftRight();
+            if (c.point)
+                e->SetPointFilter();
+            e->SetAdditiveBlend(c.additive);
+            if (c.clippedLeft)
+                s->DrawClipped(tagRECT {int(x) - 20, 0, 1024, 768});
+            else
+                s->Draw();
+            e->SetAdditiveBlend(false);
+            e->SetLinearFilter();
+            if (c.mirrored)
+                s->MirrorLeftRight();
+        }
+        RgbaImage img = EndFrame();
+        Save(img, "content_outline_" + std::to_string(n++) + ".png");
+        EXPECT_NE(img.At(256, 384), img.At(0, 0)) << "case " << n;
+        EXPECT_EQ(CountDiffering(img, 256, 384, 100, 512), 0) << "case " << n;
     }
 }
 
