@@ -11,6 +11,7 @@
 #include <SDL2/SDL.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 
 namespace {
@@ -373,122 +374,43 @@ TEST_F(GlTest, GuiElementPlacementAndTexturedFill)
     EXPECT_GT(Blue(c), 250);
 }
 
-TEST_F(GlTest, ASeeThroughMarginIsLeftOutOfTheQuadWithoutChangingAPixel)
-{
-    D3DEngine* e = GetD3DEngine();
-    // A 32 x 32 picture: a red square with a green corner at 12..19, the rest see-through
-    // (alpha 0) in one copy and barely there (alpha 1) in the other, which is drawn whole.
-    auto write = [&](const char* name, uint8_t marginAlpha) {
-        RgbaImage img;
-        img.width = img.height = 32;
-        img.pixels.assign(32 * 32 * 4, 0);
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                uint8_t* p = &img.pixels[size_t(y * 32 + x) * 4];
-                const bool core = x >= 12 && x < 20 && y >= 12 && y < 20;
-                p[0] = core && !(x < 14 && y < 14) ? 255 : 0;
-                p[1] = core && x < 14 && y < 14 ? 255 : 0;
-                p[3] = core ? 255 : marginAlpha;
-            }
-        WritePng((resources.Path() / "data/bitmaps" / name).string(), img);
-    };
-    std::filesystem::create_directories(resources.Path() / "data/bitmaps");
-    write("margin.png", 0);
-    write("faint_margin.png", 1);
-    e->AddBitmapDirectories("data/bitmaps", true);
+namespace {
 
-    CTexturedSprite trimmed, whole;
-    trimmed.SetTexture("margin.png");
-    whole.SetTexture("faint_margin.png");
-    float box[4];
-    ASSERT_TRUE(e->GetContentBox(trimmed.GetGLName(), box));
-    EXPECT_FLOAT_EQ(box[0], 11.0f / 32.0f); // a texel of margin kept for the filter
-    EXPECT_FLOAT_EQ(box[1], 11.0f / 32.0f);
-    EXPECT_FLOAT_EQ(box[2], 21.0f / 32.0f);
-    EXPECT_FLOAT_EQ(box[3], 21.0f / 32.0f);
-    EXPECT_FALSE(e->GetContentBox(whole.GetGLName(), box));
+// One way of drawing a sprite: size, turn, mirror, filter, blend, and whether a clip cuts
+// it 20 pixels right of its centre.
+struct TrimCase {
+    float size, angle;
+    bool mirrored, point, additive, clippedLeft;
+};
 
-    // Upright, scaled, mirrored and turned, filtered or not, added or blended: the trimmed
-    // quad draws what the whole one draws.
-    struct Case {
-        float size, angle;
-        bool mirrored, point, additive;
-    };
-    const Case cases[] = {{64, 0, false, false, false}, {128, 30, false, false, false},
-                          {100, 0, true, true, false},  {160, 75, true, false, true}};
-    int n = 0;
-    for (const Case& c : cases) {
-        BeginFrame();
-        e->ClearScreen(PackColor(40, 40, 90, 255));
-        for (CTexturedSprite* s : {&trimmed, &whole}) {
-            s->width = s->height = c.size;
-            s->angle = 0;
-            s->Rotate(c.angle);
-            s->PlaceLocal(s == &trimmed ? 256.0f : 768.0f, 384.0f);
-            if (c.mirrored)
-                s->MirrorLeftRight();
-            if (c.point)
-                e->SetPointFilter();
-            e->SetAdditiveBlend(c.additive);
-            s->Draw();
-            e->SetAdditiveBlend(false);
-            e->SetLinearFilter();
-            if (c.mirrored)
-                s->MirrorLeftRight();
+// Pictures whose see-through part may be left out of their quads, checked against copies
+// whose margin is barely there (alpha 1) and so are drawn whole.
+class ContentTrimTest : public GlTest {
+protected:
+    // Writes a 32 x 32 picture twice: "<name>" with the margin see-through and
+    // "faint_<name>" with it barely there. paint sets a texel's colour and says whether it
+    // is part of the picture (opaque).
+    void WritePair(const std::string& name, const std::function<bool(int, int, uint8_t*)>& paint)
+    {
+        const std::filesystem::path folder = resources.Path() / "data/bitmaps";
+        std::filesystem::create_directories(folder);
+        for (uint8_t marginAlpha : {0, 1}) {
+            RgbaImage img;
+            img.width = img.height = 32;
+            img.pixels.assign(32 * 32 * 4, 0);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x) {
+                    uint8_t* p = &img.pixels[size_t(y * 32 + x) * 4];
+                    p[3] = paint(x, y, p) ? 255 : marginAlpha;
+                }
+            WritePng((folder / ((marginAlpha ? "faint_" : "") + name)).string(), img);
         }
-        RgbaImage img = EndFrame();
-        Save(img, "content_box_" + std::to_string(n++) + ".png");
-        int shown = 0;
-        for (int y = 384 - 100; y < 384 + 100; ++y)
-            for (int x = 256 - 100; x < 256 + 100; ++x)
-                shown += img.At(x, y) != img.At(0, 0);
-        EXPECT_GT(shown, 0) << "case " << n;
-        EXPECT_EQ(CountDiffering(img, 256, 384, 100, 512), 0) << "case " << n;
     }
-}
 
-TEST_F(GlTest, ARoundPicturesSeeThroughCornersAreLeftOutWithoutChangingAPixel)
-{
-    D3DEngine* e = GetD3DEngine();
-    // A 32 x 32 disc shaded across and down, see-through around it (alpha 0) in one copy
-    // and barely there (alpha 1) in the other, which is drawn whole. Its box is nearly the
-    // whole picture: only the diagonal cuts of the corners leave anything out.
-    auto write = [&](const char* name, uint8_t marginAlpha) {
-        RgbaImage img;
-        img.width = img.height = 32;
-        img.pixels.assign(32 * 32 * 4, 0);
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                uint8_t* p = &img.pixels[size_t(y * 32 + x) * 4];
-                const bool disc = (x - 16) * (x - 16) + (y - 16) * (y - 16) <= 14 * 14;
-                p[0] = uint8_t(x * 8);
-                p[1] = uint8_t(y * 8);
-                p[2] = 128;
-                p[3] = disc ? 255 : marginAlpha;
-            }
-        WritePng((resources.Path() / "data/bitmaps" / name).string(), img);
-    };
-    std::filesystem::create_directories(resources.Path() / "data/bitmaps");
-    write("disc.png", 0);
-    write("faint_disc.png", 1);
-    e->AddBitmapDirectories("data/bitmaps", true);
-
-    CTexturedSprite trimmed, whole;
-    trimmed.SetTexture("disc.png");
-    whole.SetTexture("faint_disc.png");
-
-    // Sizes on both sides of the one below which corners are kept; upright, turned and
-    // mirrored; filtered or not; added or blended; whole or cut by a clip (a part of the
-    // texture across the quad).
-    struct Case {
-        float size, angle;
-        bool mirrored, point, additive, clippedLeft;
-    };
-    const Case cases[] = {{64, 0, false, false, false, false}, {128, 30, false, false, false, false},
-                          {90, 40, true, true, false, false}, {180, 75, true, false, true, false},
-                          {20, 45, false, false, false, false}, {150, 0, false, false, false, true}};
-    int n = 0;
-    for (const Case& c : cases) {
+    // The trimmed sprite drawn at (256, 384) and the whole one at (768, 384), the same way.
+    RgbaImage DrawSideBySide(CTexturedSprite& trimmed, CTexturedSprite& whole, const TrimCase& c)
+    {
+        D3DEngine* e = GetD3DEngine();
         BeginFrame();
         e->ClearScreen(PackColor(40, 40, 90, 255));
         for (CTexturedSprite* s : {&trimmed, &whole}) {
@@ -511,7 +433,78 @@ TEST_F(GlTest, ARoundPicturesSeeThroughCornersAreLeftOutWithoutChangingAPixel)
             if (c.mirrored)
                 s->MirrorLeftRight();
         }
-        RgbaImage img = EndFrame();
+        return EndFrame();
+    }
+};
+
+} // namespace
+
+TEST_F(ContentTrimTest, ASeeThroughMarginIsLeftOutOfTheQuadWithoutChangingAPixel)
+{
+    D3DEngine* e = GetD3DEngine();
+    // A red square with a green corner at 12..19, the rest margin.
+    WritePair("margin.png", [](int x, int y, uint8_t* p) {
+        const bool core = x >= 12 && x < 20 && y >= 12 && y < 20;
+        p[0] = core && !(x < 14 && y < 14) ? 255 : 0;
+        p[1] = core && x < 14 && y < 14 ? 255 : 0;
+        return core;
+    });
+    e->AddBitmapDirectories("data/bitmaps", true);
+
+    CTexturedSprite trimmed, whole;
+    trimmed.SetTexture("margin.png");
+    whole.SetTexture("faint_margin.png");
+    float box[4];
+    ASSERT_TRUE(e->GetContentBox(trimmed.GetGLName(), box));
+    EXPECT_FLOAT_EQ(box[0], 11.0f / 32.0f); // a texel of margin kept for the filter
+    EXPECT_FLOAT_EQ(box[1], 11.0f / 32.0f);
+    EXPECT_FLOAT_EQ(box[2], 21.0f / 32.0f);
+    EXPECT_FLOAT_EQ(box[3], 21.0f / 32.0f);
+    EXPECT_FALSE(e->GetContentBox(whole.GetGLName(), box));
+
+    // Upright, scaled, mirrored and turned, filtered or not, added or blended: the trimmed
+    // quad draws what the whole one draws.
+    const TrimCase cases[] = {{64, 0, false, false, false, false}, {128, 30, false, false, false, false},
+                              {100, 0, true, true, false, false}, {160, 75, true, false, true, false}};
+    int n = 0;
+    for (const TrimCase& c : cases) {
+        RgbaImage img = DrawSideBySide(trimmed, whole, c);
+        Save(img, "content_box_" + std::to_string(n++) + ".png");
+        int shown = 0;
+        for (int y = 384 - 100; y < 384 + 100; ++y)
+            for (int x = 256 - 100; x < 256 + 100; ++x)
+                shown += img.At(x, y) != img.At(0, 0);
+        EXPECT_GT(shown, 0) << "case " << n;
+        EXPECT_EQ(CountDiffering(img, 256, 384, 100, 512), 0) << "case " << n;
+    }
+}
+
+TEST_F(ContentTrimTest, ARoundPicturesSeeThroughCornersAreLeftOutWithoutChangingAPixel)
+{
+    D3DEngine* e = GetD3DEngine();
+    // A disc shaded across and down. Its box is nearly the whole picture: only the
+    // diagonal cuts of the corners leave anything out.
+    WritePair("disc.png", [](int x, int y, uint8_t* p) {
+        p[0] = uint8_t(x * 8);
+        p[1] = uint8_t(y * 8);
+        p[2] = 128;
+        return (x - 16) * (x - 16) + (y - 16) * (y - 16) <= 14 * 14;
+    });
+    e->AddBitmapDirectories("data/bitmaps", true);
+
+    CTexturedSprite trimmed, whole;
+    trimmed.SetTexture("disc.png");
+    whole.SetTexture("faint_disc.png");
+
+    // Sizes on both sides of the one below which corners are kept; upright, turned and
+    // mirrored; filtered or not; added or blended; whole or cut by a clip (a part of the
+    // texture across the quad).
+    const TrimCase cases[] = {{64, 0, false, false, false, false}, {128, 30, false, false, false, false},
+                              {90, 40, true, true, false, false},  {180, 75, true, false, true, false},
+                              {20, 45, false, false, false, false}, {150, 0, false, false, false, true}};
+    int n = 0;
+    for (const TrimCase& c : cases) {
+        RgbaImage img = DrawSideBySide(trimmed, whole, c);
         Save(img, "content_outline_" + std::to_string(n++) + ".png");
         EXPECT_NE(img.At(256, 384), img.At(0, 0)) << "case " << n;
         EXPECT_EQ(CountDiffering(img, 256, 384, 100, 512), 0) << "case " << n;
