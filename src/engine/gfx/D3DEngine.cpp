@@ -8,6 +8,7 @@
 #include "port/sdl/PortWindow.h"
 
 #include <cstdarg>
+#include <malloc.h>
 
 float D3DEngine::W = 0.0f;
 float D3DEngine::H = 0.0f;
@@ -220,8 +221,12 @@ void D3DEngine::Flip()
     FreePendingTextures();
     scenes_ = 0;
     frames_ += 1.0f;
-    if ((unsigned(frames_) & 63u) == 0)
+    if ((unsigned(frames_) & 63u) == 0) {
         ReleaseIdleTextures();
+        // What the driver and the game freed in the middle of the heap (pictures let go,
+        // the shader compiler's scratch) goes back to the system too, not only its top.
+        malloc_trim(0);
+    }
 }
 
 void D3DEngine::SetClipRect(const tagRECT* rect)

@@ -90,7 +90,20 @@ public:
     // nor presented again.
     unsigned GetUnchangedFrames() const { return unchangedFrames_; }
     float GetFrameCount() const { return frames_; }
+
     float GetRedundantBinds() const { return redundantBinds_; }
+
+    // Pictures from files of kReleasableBytes and more in the driver (a full-screen
+    // backdrop is 3 MB, a portrait a quarter of a megabyte) are kept only while in use:
+    // one not bound for kIdleFrames is emptied, and filled again from its file, under the
+    // same GL name, when next bound or looked at. Together they hold at most
+    // kResidentBudget: loading one beyond it first lets go of those bound longest ago and
+    // not in the last kRecentFrames (so never one the frame being drawn uses), so a screen
+    // left quickly does not keep its pictures while the next one loads its own.
+    static constexpr size_t kReleasableBytes = 1u << 16;
+    static constexpr unsigned kIdleFrames = 300;
+    static constexpr size_t kResidentBudget = 12u << 20;
+    static constexpr unsigned kRecentFrames = 2;
 
     // Textures by name.
     void AddBitmapDirectory(const std::string& folder);
@@ -206,13 +219,11 @@ private:
     // were let go; empty when it has none (no texture, or registered by hand).
     const std::vector<uint8_t>& SurfacePixels(const GSurface& surface);
     void TextureSize(float& w, float& h);
-    // Large pictures from files (a full-screen backdrop is 3 MB in the driver) are kept
-    // only while in use: one not bound for kIdleFrames is emptied, and filled again from
-    // its file, under the same GL name, when next bound or looked at.
-    static constexpr size_t kReleasableBytes = 1u << 20;
-    static constexpr unsigned kIdleFrames = 300;
+    // Large pictures' comings and goings (see kReleasableBytes).
     void NoteTextureUse(unsigned glName);
     void ReleaseIdleTextures();
+    void ReleaseTexture(const GSurface& surface);
+    void KeepWithinBudget(const GSurface& loaded);
     void MakeResident(const GSurface& surface);
     std::map<unsigned, const GSurface*> releasable_; // large file pictures by GL name
 

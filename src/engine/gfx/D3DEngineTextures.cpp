@@ -211,15 +211,41 @@ void D3DEngine::NoteTextureUse(unsigned glName)
 void D3DEngine::ReleaseIdleTextures()
 {
     const unsigned now = unsigned(frames_);
-    for (const auto& [glName, surface] : releasable_) {
-        if (!surface->resident || now - surface->lastUse < kIdleFrames)
-            continue;
-        // One texel in its place: the driver frees the storage of a replaced picture at
-        // once, where an empty one would keep it until the texture is drawn again.
-        const uint8_t clear[4] = {0, 0, 0, 0};
-        FillRectangle(glName, GL_RGBA, 1, 1, GL_RGBA, clear, bound_);
-        std::vector<uint8_t>().swap(surface->pixels);
-        surface->resident = false;
+    for (const auto& [glName, surface] : releasable_)
+        if (surface->resident && now - surface->lastUse >= kIdleFrames)
+            ReleaseTexture(*surface);
+}
+
+void D3DEngine::ReleaseTexture(const GSurface& surface)
+{
+    if (!surface.resident || !releasable_.count(surface.glName))
+        return;
+    // One texel in its place: the driver frees the storage of a replaced picture at
+    // once, where an empty one would keep it until the texture is drawn again.
+    const uint8_t clear[4] = {0, 0, 0, 0};
+    FillRectangle(surface.glName, GL_RGBA, 1, 1, GL_RGBA, clear, bound_);
+    std::vector<uint8_t>().swap(surface.pixels);
+    surface.resident = false;
+}
+
+void D3DEngine::KeepWithinBudget(const GSurface& loaded)
+{
+    const auto bytes = [](const GSurface& s) { return size_t(s.width) * size_t(s.height) * 4; };
+    size_t held = 0;
+    for (const auto& [glName, surface] : releasable_)
+        if (surface->resident)
+            held += bytes(*surface);
+    const unsigned now = unsigned(frames_);
+    while (held > kResidentBudget) {
+        const GSurface* oldest = nullptr;
+        for (const auto& [glName, surface] : releasable_)
+            if (surface->resident && surface != &loaded && now - surface->lastUse >= kRecentFrames &&
+                (!oldest || now - surface->lastUse > now - oldest->lastUse))
+                oldest = surface;
+        if (!oldest)
+            return; // all in use by this frame: over the budget rather than drawn wrong
+        held -= bytes(*oldest);
+        ReleaseTexture(*oldest);
     }
 }
 
@@ -237,6 +263,7 @@ void D3DEngine::MakeResident(const GSurface& surface)
     }
     FillRectangle(surface.glName, GL_RGBA, w, h, GL_RGBA, rgba.data(), bound_);
     ++textureChanges_;
+    KeepWithinBudget(surface);
 }
 
 bool D3DEngine::GetTextureData(const char* name, int* width, int* height, const uint8_t** pixels)
@@ -323,6 +350,7 @@ void D3DEngine::CreateTexture(GSurface& surface, const std::string& path)
     if (surface.glName && rgba.size() >= kReleasableBytes) {
         surface.lastUse = unsigned(frames_);
         releasable_[surface.glName] = &surface;
+        KeepWithinBudget(surface);
     }
 }
 
@@ -545,6 +573,11 @@ unsigned D3DEngine::CopySource(const GSurface& surface)
     }
     // Remembered either way: a driver that cannot do it is not asked every frame.
     copySources_[surface.glName] = framebuffer;
+    // The copy is all that is drawn from now on: the pixels read back for it, and the
+    // picture itself, are let go (a picture drawn again later is loaded again).
+    std::vector<uint8_t>().swap(surface.pixels);
+    if (framebuffer)
+        ReleaseTexture(surface);
     return framebuffer;
 }
 

@@ -3,18 +3,47 @@
 #include "engine/gfx/D3DEngine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
 
-// One system font's glyph pictures: 16 x 16 cells of the largest glyph.
+// One system font's glyph pictures, packed in rows: every glyph picture is a line high, so
+// each keeps its own width (and a clear texel all round for the filter) instead of a cell
+// as wide as the widest glyph; characters without a visible glyph take no room.
 struct GlyphAtlas {
     unsigned glName = 0;
     int width = 0, height = 0;
-    int cellW = 0, cellH = 0;
+    int cellH = 0;
+    int x[256] = {}, y[256] = {}, w[256] = {}; // each glyph's box, its clear edge included
     int penX[256] = {};
     bool drawn[256] = {};
 };
+
+// Places the glyph boxes in rows of a width that makes the atlas about square.
+void PackGlyphs(GlyphAtlas& atlas)
+{
+    long area = 0;
+    int widest = 0;
+    for (int c = 0; c < 256; ++c) {
+        area += long(atlas.w[c]) * atlas.cellH;
+        widest = std::max(widest, atlas.w[c]);
+    }
+    atlas.width = std::max(widest, int(std::ceil(std::sqrt(double(area)))));
+    int x = 0, y = 0;
+    for (int c = 0; c < 256; ++c) {
+        if (!atlas.drawn[c])
+            continue;
+        if (x + atlas.w[c] > atlas.width) {
+            x = 0;
+            y += atlas.cellH;
+        }
+        atlas.x[c] = x;
+        atlas.y[c] = y;
+        x += atlas.w[c];
+    }
+    atlas.height = y + atlas.cellH;
+}
 
 GlyphAtlas* BuildAtlas(GDIFont& font)
 {
@@ -23,22 +52,22 @@ GlyphAtlas* BuildAtlas(GDIFont& font)
         return atlas;
     std::vector<TTFGlyphBitmap> glyphs(256);
     for (int c = 0; c < 256; ++c) {
-        atlas->drawn[c] = font.face->RenderGlyph(static_cast<unsigned char>(c), glyphs[size_t(c)]);
-        atlas->cellW = std::max(atlas->cellW, glyphs[size_t(c)].width + 2);
-        atlas->cellH = std::max(atlas->cellH, glyphs[size_t(c)].height + 2);
+        TTFGlyphBitmap& g = glyphs[size_t(c)];
+        atlas->drawn[c] = font.face->RenderGlyph(static_cast<unsigned char>(c), g);
+        atlas->w[c] = atlas->drawn[c] ? g.width + 2 : 0;
+        atlas->cellH = std::max(atlas->cellH, g.height + 2);
+        atlas->penX[c] = g.penX;
     }
-    atlas->width = atlas->cellW * 16;
-    atlas->height = atlas->cellH * 16;
+    font.face->DropGlyphCache(); // the atlas holds them from now on
+    PackGlyphs(*atlas);
     // Coverage only: the glyphs are white, tinted by each quad's colour.
     std::vector<uint8_t> alpha(size_t(atlas->width) * size_t(atlas->height), 0);
     for (int c = 0; c < 256; ++c) {
         const TTFGlyphBitmap& g = glyphs[size_t(c)];
-        atlas->penX[c] = g.penX;
-        const int ox = (c % 16) * atlas->cellW + 1, oy = (c / 16) * atlas->cellH + 1;
+        const int ox = atlas->x[c] + 1, oy = atlas->y[c] + 1;
         for (int y = 0; y < g.height; ++y)
-            for (int x = 0; x < g.width; ++x)
-                alpha[size_t(oy + y) * size_t(atlas->width) + size_t(ox + x)] =
-                    g.coverage[size_t(y) * size_t(g.width) + size_t(x)];
+            std::copy_n(&g.coverage[size_t(y) * size_t(g.width)], g.width,
+                        &alpha[size_t(oy + y) * size_t(atlas->width) + size_t(ox)]);
     }
     D3DEngine* engine = GetD3DEngine();
     atlas->glName = engine->UploadAlphaTexture(atlas->width, atlas->height, alpha.data());
@@ -108,16 +137,17 @@ void GDIGlyphAtlasPainter::DrawGlyph(GDIFont& font, unsigned char c, float x, fl
     engine->SetTexture(0, atlas->glName);
     const float left = x - float(atlas->penX[c]) - 1.0f;
     const float top = baseline - float(font.ascent) - 1.0f;
-    const float u0 = float((c % 16) * atlas->cellW) / float(atlas->width);
-    const float v0 = float((c / 16) * atlas->cellH) / float(atlas->height);
-    const float du = float(atlas->cellW) / float(atlas->width);
-    const float dv = float(atlas->cellH) / float(atlas->height);
+    const float w = float(atlas->w[c]), h = float(atlas->cellH);
+    const float u0 = float(atlas->x[c]) / float(atlas->width);
+    const float v0 = float(atlas->y[c]) / float(atlas->height);
+    const float du = w / float(atlas->width);
+    const float dv = h / float(atlas->height);
     const uint32_t colour = PackColor(uint32_t(r), uint32_t(g), uint32_t(b), 255);
     const _D3DTLVERTEX corners[4] = {
         {left, top, 0, 1, colour, 0, u0, v0},
-        {left + float(atlas->cellW), top, 0, 1, colour, 0, u0 + du, v0},
-        {left, top + float(atlas->cellH), 0, 1, colour, 0, u0, v0 + dv},
-        {left + float(atlas->cellW), top + float(atlas->cellH), 0, 1, colour, 0, u0 + du, v0 + dv},
+        {left + w, top, 0, 1, colour, 0, u0 + du, v0},
+        {left, top + h, 0, 1, colour, 0, u0, v0 + dv},
+        {left + w, top + h, 0, 1, colour, 0, u0 + du, v0 + dv},
     };
     engine->DrawQuad(corners);
 }

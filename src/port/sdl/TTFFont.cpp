@@ -123,6 +123,9 @@ bool TTFFont::RenderGlyph(unsigned char c, TTFGlyphBitmap& out) const
     return true;
 }
 
+// Setting the hinting empties the face's glyph cache, even to the same value.
+void TTFFont::DropGlyphCache() { TTF_SetFontHinting(font_, TTF_GetFontHinting(font_)); }
+
 namespace {
 
 const std::vector<std::string>& DefaultSystemFontFolders()

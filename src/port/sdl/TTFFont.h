@@ -36,6 +36,9 @@ public:
     int GetAdvance(unsigned char c) const; // 0 when the face has no glyph
     // False (and an empty picture) for characters without a visible glyph.
     bool RenderGlyph(unsigned char c, TTFGlyphBitmap& out) const;
+    // Lets go of the glyph pictures SDL_ttf keeps for each glyph it has rendered, once
+    // the caller has its own copy of them (a face's 256 glyphs are a few hundred KB).
+    void DropGlyphCache();
 
 private:
     using FileBytes = std::shared_ptr<const std::vector<char>>;

@@ -254,6 +254,75 @@ TEST_F(GlTest, ALargePictureLeftUnusedGivesItsMemoryBackAndComesBackWhenUsed)
     EXPECT_EQ(pixels[(w - 1) * 4 + 2], 255);      // blue on the right
 }
 
+TEST_F(GlTest, PicturesBeyondTheBudgetLetGoOfThoseUsedLongestAgoButNeverOfThisFrames)
+{
+    D3DEngine* e = GetD3DEngine();
+    e->AddBitmapDirectory("data/bitmaps");
+    // Four pictures of 4 MB each in the driver: three fit the budget, four do not.
+    const size_t side = 1024;
+    static_assert(3 * side * side * 4 <= D3DEngine::kResidentBudget && 4 * side * side * 4 > D3DEngine::kResidentBudget);
+    const char* names[] = {"a.png", "b.png", "c.png", "d.png"};
+    for (const char* name : names)
+        WriteTwoColourPng(resources.Path() / "data/bitmaps", name, int(side), int(side), kRed, kBlue);
+    auto resident = [e](const char* name) { return e->FindSurface(name)->resident; };
+    auto drawFrame = [&](std::initializer_list<const char*> used) {
+        BeginFrame();
+        BaseSprite s;
+        s.width = s.height = 40;
+        s.PlaceLocal(50, 50);
+        for (const char* name : used) {
+            e->SetTexture(name);
+            s.Draw();
+        }
+        return EndFrame();
+    };
+    for (const char* name : {"a.png", "b.png", "c.png"})
+        drawFrame({name});
+    for (int i = 0; i < int(D3DEngine::kRecentFrames); ++i)
+        drawFrame({"c.png"});
+    drawFrame({"d.png"}); // over the budget: the one drawn longest ago goes
+    EXPECT_FALSE(resident("a.png"));
+    EXPECT_TRUE(resident("b.png"));
+    EXPECT_TRUE(resident("c.png"));
+    EXPECT_TRUE(resident("d.png"));
+
+    // All four in one frame: over the budget rather than a picture drawn wrong.
+    const RgbaImage img = drawFrame({"b.png", "c.png", "d.png", "a.png"});
+    for (const char* name : names)
+        EXPECT_TRUE(resident(name)) << name;
+    ExpectColour(img, 40, 50, 255, 0, 0);
+    ExpectColour(img, 60, 50, 0, 0, 255);
+}
+
+TEST_F(GlTest, APictureCopiedIntoTheFrameLetsGoOfItselfAndIsDrawnWholeAfterwards)
+{
+    D3DEngine* e = GetD3DEngine();
+    e->AddBitmapDirectory("data/bitmaps");
+    WriteTwoColourPng(resources.Path() / "data/bitmaps", "stage.png", 256, 128, kRed, kBlue);
+    BeginFrame();
+    ASSERT_TRUE(e->CopyOpaqueTexture("stage.png", tagRECT {10, 20, 266, 148}));
+    RgbaImage img = EndFrame();
+    ExpectColour(img, 20, 30, 255, 0, 0);
+    ExpectColour(img, 250, 140, 0, 0, 255);
+    // The copy is what is drawn from now on: the picture and its read-back pixels are let go.
+    EXPECT_FALSE(e->FindSurface("stage.png")->resident);
+    EXPECT_TRUE(e->FindSurface("stage.png")->pixels.empty());
+
+    BeginFrame();
+    ASSERT_TRUE(e->CopyOpaqueTexture("stage.png", tagRECT {10, 20, 266, 148}));
+    BaseSprite s;
+    s.width = 40;
+    s.height = 20;
+    s.PlaceLocal(400, 300);
+    e->SetTexture("stage.png"); // drawn as a sprite too: loaded again
+    s.Draw();
+    img = EndFrame();
+    ExpectColour(img, 20, 30, 255, 0, 0);
+    ExpectColour(img, 250, 140, 0, 0, 255);
+    ExpectColour(img, 385, 300, 255, 0, 0);
+    ExpectColour(img, 415, 300, 0, 0, 255);
+}
+
 TEST_F(GlTest, UndecodableFileIsCachedWithoutTexture)
 {
     D3DEngine* e = GetD3DEngine();
