@@ -39,6 +39,17 @@ GLuint NewRectangleTexture(GLint filter)
     return name;
 }
 
+// Gives the bound texture storage laid out as the window's own buffer: four bytes a texel,
+// blue first. Only then is a copy of it into the window a plain copy of memory in a
+// software driver; any other layout (or rows in the other order) makes the copy a textured
+// polygon shaded pixel by pixel. A sized internal format would let the driver choose its
+// preferred order (Mesa keeps GL_RGBA8 red first); the unsized one with blue-first bytes
+// keeps them in the order given.
+void WindowLaidOutTexture(GLenum target, int width, int height, const void* pixels)
+{
+    glTexImage2D(target, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+}
+
 bool ResourceFolder(const std::string& folder, std::string& out)
 {
     char buffer[2048];
@@ -539,25 +550,22 @@ unsigned D3DEngine::CopySource(const GSurface& surface)
     const size_t w = size_t(surface.width), h = size_t(surface.height);
     const std::vector<uint8_t>& pixels = SurfacePixels(surface);
     if (window_ && w > 0 && h > 0 && pixels.size() >= w * h * 4) {
-        // Bottom row first and blue first, as the window's own buffer is laid out, so the
-        // copy is a plain copy of memory.
+        // Top row first and blue first, as the window's own buffer is laid out, so the copy
+        // is a plain copy of memory (see WindowLaidOutTexture).
         std::vector<uint8_t> rows(w * h * 4);
-        for (size_t y = 0; y < h; ++y) {
-            const uint8_t* from = &pixels[(h - 1 - y) * w * 4];
-            uint8_t* to = &rows[y * w * 4];
-            for (size_t x = 0; x < w; ++x, from += 4, to += 4) {
-                to[0] = from[2];
-                to[1] = from[1];
-                to[2] = from[0];
-                to[3] = from[3];
-            }
+        const uint8_t* from = pixels.data();
+        for (uint8_t *to = rows.data(), *end = to + rows.size(); to != end; from += 4, to += 4) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            to[3] = from[3];
         }
         GLuint texture = 0, fbo = 0;
         glGenTextures(1, &texture);
         glBindTexture(GL_TEXTURE_2D, texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, GLsizei(w), GLsizei(h), 0, GL_BGRA, GL_UNSIGNED_BYTE, rows.data());
+        WindowLaidOutTexture(GL_TEXTURE_2D, int(w), int(h), rows.data());
         glBindTexture(GL_TEXTURE_2D, 0);
         glGenFramebuffers(1, &fbo);
         glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
@@ -624,8 +632,9 @@ void D3DEngine::DrawLayer(CachedLayer& layer)
     }
     if (!layer.framebuffer) {
         GLuint texture = NewRectangleTexture(GL_NEAREST), fbo = 0;
-        // Laid out as the window's own buffer, so the frame's copy of it is a copy of memory.
-        glTexImage2D(GL_TEXTURE_RECTANGLE, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        // Laid out as the window's own buffer and drawn top row first, so the frame's copy
+        // of it is a copy of memory.
+        WindowLaidOutTexture(GL_TEXTURE_RECTANGLE, w, h, nullptr);
         glBindTexture(GL_TEXTURE_RECTANGLE, bound_);
         glGenFramebuffers(1, &fbo);
         glBindFramebuffer(GL_FRAMEBUFFER, fbo);
@@ -644,7 +653,7 @@ void D3DEngine::DrawLayer(CachedLayer& layer)
         layer.height = h;
     }
     glBindFramebuffer(GL_FRAMEBUFFER, layer.framebuffer);
-    layer.recording.Replay();
+    layer.recording.Replay(true);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     std::swap(layer.drawn, layer.recording);
     layer.textures = textureChanges_;
@@ -688,10 +697,11 @@ void D3DEngine::EndCachedLayer()
     frame_.Tag(layer.version);
     const float l = float(r.left), t = float(r.top), rt = float(r.right), b = float(r.bottom);
     const float w = float(layer.width), h = float(layer.height);
-    AddVertex(l, t, 0.0f, h, 0xFFFFFFFFu);
-    AddVertex(l, b, 0.0f, 0.0f, 0xFFFFFFFFu);
-    AddVertex(rt, b, w, 0.0f, 0xFFFFFFFFu);
-    AddVertex(rt, t, w, h, 0xFFFFFFFFu);
+    // The picture is kept top row first.
+    AddVertex(l, t, 0.0f, 0.0f, 0xFFFFFFFFu);
+    AddVertex(l, b, 0.0f, h, 0xFFFFFFFFu);
+    AddVertex(rt, b, w, h, 0xFFFFFFFFu);
+    AddVertex(rt, t, w, 0.0f, 0xFFFFFFFFu);
     texEnabled_ = saved.textured;
     bound_ = saved.texture;
     pointFilter_ = saved.pointFilter;

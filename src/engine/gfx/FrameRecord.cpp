@@ -3,6 +3,7 @@
 #include "engine/gfx/GLHeaders.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 void FrameRecord::Scene(const int viewport[4], int gameW, int gameH, int originX, int originY)
 {
@@ -124,14 +125,16 @@ GLenum Primitive(DrawOp op)
     }
 }
 
-void ApplyScene(const DrawBatch& b)
+void ApplyScene(const DrawBatch& b, bool topRowFirst)
 {
-    // One unit per game pixel, y growing downward, letterboxed into the drawable.
+    // One unit per game pixel, y growing downward, letterboxed into the drawable. Top row
+    // first, y grows upward in GL's terms instead: the same pixels, mirrored in memory.
     glViewport(b.viewport[0], b.viewport[1], b.viewport[2], b.viewport[3]);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(double(b.origin[0]), double(b.origin[0] + b.gameW), double(b.origin[1] + b.gameH),
-            double(b.origin[1]), -1.0, 1.0);
+    const double top = double(b.origin[1]), bottom = double(b.origin[1] + b.gameH);
+    glOrtho(double(b.origin[0]), double(b.origin[0] + b.gameW), topRowFirst ? top : bottom,
+            topRowFirst ? bottom : top, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     // Integer coordinates fall on pixel corners; this nudge makes lines and fills cover
@@ -174,33 +177,46 @@ bool Opaque(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
 }
 
 // The scissor box of a batch's clip: game pixels through the scene's letterbox, origin at
-// the drawable's bottom left.
-void ApplyClip(const DrawBatch& b, const DrawBatch& scene)
+// the drawable's bottom left (top left when drawn top row first).
+void ApplyClip(const DrawBatch& b, const DrawBatch& scene, bool topRowFirst)
 {
     const float sx = scene.gameW > 0 ? float(scene.viewport[2]) / float(scene.gameW) : 1.0f;
     const float sy = scene.gameH > 0 ? float(scene.viewport[3]) / float(scene.gameH) : 1.0f;
     const int ox = scene.origin[0], oy = scene.origin[1];
     const int left = scene.viewport[0] + int(float(b.clip[0] - ox) * sx);
     const int right = scene.viewport[0] + int(float(b.clip[2] - ox) * sx);
-    const int bottom = scene.viewport[1] + int(float(scene.gameH - (b.clip[3] - oy)) * sy);
-    const int top = scene.viewport[1] + int(float(scene.gameH - (b.clip[1] - oy)) * sy);
+    int bottom = scene.viewport[1] + int(float(scene.gameH - (b.clip[3] - oy)) * sy);
+    int top = scene.viewport[1] + int(float(scene.gameH - (b.clip[1] - oy)) * sy);
+    if (topRowFirst) {
+        bottom = scene.viewport[1] + int(float(b.clip[1] - oy) * sy);
+        top = scene.viewport[1] + int(float(b.clip[3] - oy) * sy);
+    }
     glScissor(left, bottom, std::max(0, right - left), std::max(0, top - bottom));
 }
 
 // Copies a picture straight into the back buffer. Unscaled, this is a copy of memory in a
-// software driver instead of a textured polygon shaded pixel by pixel.
-void ApplyBlit(const DrawBatch& b, const DrawBatch& scene)
+// software driver instead of a textured polygon shaded pixel by pixel, but only when the
+// rows of both are in the same order in memory: the window's memory starts at its top row
+// and so does a picture to copy, so into the window the copy is upside down in GL's terms
+// (the picture's first row to the rectangle's top) and into a picture drawn top row first
+// it is not.
+void ApplyBlit(const DrawBatch& b, const DrawBatch& scene, bool topRowFirst)
 {
     const float sx = scene.gameW > 0 ? float(scene.viewport[2]) / float(scene.gameW) : 1.0f;
     const float sy = scene.gameH > 0 ? float(scene.viewport[3]) / float(scene.gameH) : 1.0f;
     const int left = b.rect[2] - scene.origin[0], top = b.rect[3] - scene.origin[1];
     const int x0 = scene.viewport[0] + int(float(left) * sx);
     const int x1 = scene.viewport[0] + int(float(left + b.size[0]) * sx);
-    const int y0 = scene.viewport[1] + int(float(scene.gameH - (top + b.size[1])) * sy);
-    const int y1 = scene.viewport[1] + int(float(scene.gameH - top) * sy);
-    const bool unscaled = x1 - x0 == b.rect[0] && y1 - y0 == b.rect[1];
+    // The rows the picture's first and last rows go to.
+    int first = scene.viewport[1] + int(float(scene.gameH - top) * sy);
+    int last = scene.viewport[1] + int(float(scene.gameH - (top + b.size[1])) * sy);
+    if (topRowFirst) {
+        first = scene.viewport[1] + int(float(top) * sy);
+        last = scene.viewport[1] + int(float(top + b.size[1]) * sy);
+    }
+    const bool unscaled = x1 - x0 == b.rect[0] && std::abs(last - first) == b.rect[1];
     glBindFramebuffer(GL_READ_FRAMEBUFFER, b.texture);
-    glBlitFramebuffer(0, 0, b.rect[0], b.rect[1], x0, y0, x1, y1, GL_COLOR_BUFFER_BIT,
+    glBlitFramebuffer(0, 0, b.rect[0], b.rect[1], x0, first, x1, last, GL_COLOR_BUFFER_BIT,
                       unscaled ? GL_NEAREST : GL_LINEAR);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
 }
@@ -217,7 +233,7 @@ bool SameTexture(const DrawBatch& a, const DrawBatch& b)
 
 } // namespace
 
-void FrameRecord::Replay() const
+void FrameRecord::Replay(bool topRowFirst) const
 {
     const DrawBatch* lastTexture = nullptr; // texture state unknown at the start
     bool blending = true;
@@ -229,7 +245,7 @@ void FrameRecord::Replay() const
     for (const DrawBatch& b : batches_) {
         switch (b.op) {
         case DrawOp::Scene:
-            ApplyScene(b);
+            ApplyScene(b, topRowFirst);
             scene = b;
             blending = true;
             additive = false;
@@ -241,7 +257,7 @@ void FrameRecord::Replay() const
                 glDisable(GL_SCISSOR_TEST);
             lastClip = &noClip;
             if (b.op == DrawOp::Blit) {
-                ApplyBlit(b, scene);
+                ApplyBlit(b, scene, topRowFirst);
                 break;
             }
             glClearColor(float(b.colour & 255) / 255.0f, float((b.colour >> 8) & 255) / 255.0f,
@@ -256,7 +272,7 @@ void FrameRecord::Replay() const
             if (!SameClip(*lastClip, b)) {
                 if (b.clipped) {
                     glEnable(GL_SCISSOR_TEST);
-                    ApplyClip(b, scene);
+                    ApplyClip(b, scene, topRowFirst);
                 } else {
                     glDisable(GL_SCISSOR_TEST);
                 }

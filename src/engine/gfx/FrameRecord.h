@@ -72,7 +72,7 @@ public:
     }
     // Adds a batch of another record with its vertices.
     void Append(const FrameRecord& from, const DrawBatch& batch);
-    // Copies the picture of a framebuffer (sourceW x sourceH, bottom row first) into the
+    // Copies the picture of a framebuffer (sourceW x sourceH, top row first) into the
     // destination rectangle, replacing what is there.
     // A version that changes with the framebuffer's picture tells frames apart.
     void Blit(unsigned framebuffer, int sourceW, int sourceH, const int destination[4], uint32_t version = 0);
@@ -85,8 +85,10 @@ public:
     void Reset();
     bool operator==(const FrameRecord&) const = default;
 
-    // Sends the frame to the current GL context.
-    void Replay() const;
+    // Sends the frame to the current GL context. Top row first draws the picture upside down
+    // in GL's terms, its top row at the target's first row: the order a kept picture needs
+    // to be copied into the window as plain memory (the window's memory starts at its top).
+    void Replay(bool topRowFirst = false) const;
 
     const std::vector<DrawBatch>& Batches() const { return batches_; }
     const std::vector<DrawVertex>& Vertices() const { return vertices_; }

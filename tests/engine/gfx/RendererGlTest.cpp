@@ -674,3 +674,83 @@ TEST_F(GlTest, SafeModeKeepsTheGameInAWindow)
     ASSERT_TRUE(e->Initialise(window, false, 1024, 768, 32, true, true));
     EXPECT_TRUE(e->GetIsWindowed());
 }
+
+// A kept layer and a picture made for copying are stored top row first, as the window's
+// memory is, so that copying them in is a copy of memory. Whichever way they reach the frame
+// (copied at its start, or, once something was shaded, copied later or drawn as a quad),
+// they come out upright and in place, with what was drawn into the layer (clipped or not)
+// where it was drawn.
+TEST_F(GlTest, KeptLayersAndCopiedPicturesComeOutUprightWhicheverWayTheyReachTheFrame)
+{
+    D3DEngine* e = GetD3DEngine();
+    // Red above with a green quarter at the top right, blue below.
+    RgbaImage picture;
+    picture.width = 64;
+    picture.height = 32;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const uint32_t c = y >= 16 ? kBlue : x >= 32 ? kGreen : kRed;
+            for (int k = 0; k < 4; ++k)
+                picture.pixels.push_back(uint8_t(c >> (8 * k)));
+        }
+    std::filesystem::create_directories(resources.Path() / "data/bitmaps");
+    WritePng((resources.Path() / "data/bitmaps/quarters.png").string(), picture);
+    e->AddBitmapDirectories("data/bitmaps", true);
+
+    constexpr uint32_t kWhite = 0xFFFFFFFFu, kYellow = 0xFF00FFFFu;
+    const tagRECT place {100, 200, 164, 232};
+    struct Case {
+        const char* what;
+        bool layer;       // copied into a kept layer with two marks drawn over it
+        bool shadedFirst; // something is shaded in the frame before it
+    };
+    const Case cases[] = {
+        {"picture copied into the frame", false, false},
+        {"picture copied after shading", false, true},
+        {"layer copied in at the frame's start", true, false},
+        {"layer drawn as a quad after shading", true, true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        BeginFrame();
+        if (c.shadedFirst)
+            e->FillRect(tagRECT {0, 0, 8, 8}, kWhite);
+        if (c.layer)
+            e->BeginCachedLayer(0, place);
+        ASSERT_TRUE(e->CopyOpaqueTexture("quarters.png", place)) << c.what;
+        if (c.layer) {
+            e->FillRect(tagRECT {100, 200, 104, 202}, kWhite); // the layer's top left
+            const tagRECT corner {160, 230, 164, 232};         // its bottom right, by clipping
+            e->SetClipRect(&corner);
+            e->FillRect(place, kYellow);
+            e->SetClipRect(nullptr);
+            e->EndCachedLayer();
+        }
+        RgbaImage img = EndFrame();
+        Save(img, "upright_" + std::to_string(n++) + ".png");
+        SCOPED_TRACE(c.what);
+        for (int x : {100, 120, 131}) {
+            ExpectColour(img, x, 199, 0, 0, 0);
+            ExpectColour(img, x, 215, 255, 0, 0);
+            ExpectColour(img, x, 216, 0, 0, 255);
+            ExpectColour(img, x, 232, 0, 0, 0);
+        }
+        ExpectColour(img, 99, 210, 0, 0, 0);
+        ExpectColour(img, 132, 210, 0, 255, 0);
+        ExpectColour(img, 163, 200, 0, 255, 0);
+        ExpectColour(img, 164, 210, 0, 0, 0);
+        ExpectColour(img, 150, 231, 0, 0, 255);
+        if (c.layer) {
+            ExpectColour(img, 103, 201, 255, 255, 255);
+            ExpectColour(img, 104, 201, 255, 0, 0);
+            ExpectColour(img, 103, 202, 255, 0, 0);
+            ExpectColour(img, 160, 230, 255, 255, 0);
+            ExpectColour(img, 163, 231, 255, 255, 0);
+            ExpectColour(img, 159, 231, 0, 0, 255);
+            ExpectColour(img, 160, 229, 0, 0, 255);
+        } else {
+            ExpectColour(img, 100, 200, 255, 0, 0);
+            ExpectColour(img, 163, 231, 0, 0, 255);
+        }
+    }
+}
