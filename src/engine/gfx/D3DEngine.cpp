@@ -219,6 +219,10 @@ void D3DEngine::Flip()
         frame_.Reset();
     }
     FreePendingTextures();
+    for (unsigned glName : releaseAfterFrame_)
+        if (auto found = releasable_.find(glName); found != releasable_.end())
+            ReleaseTexture(*found->second);
+    releaseAfterFrame_.clear();
     scenes_ = 0;
     frames_ += 1.0f;
     if ((unsigned(frames_) & 63u) == 0) {

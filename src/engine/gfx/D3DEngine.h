@@ -252,6 +252,7 @@ private:
     bool mustPresent_ = true;       // the screen no longer shows shown_
     unsigned unchangedFrames_ = 0;
     std::vector<unsigned> pendingFrees_; // textures freed while the frame still uses them
+    std::vector<unsigned> releaseAfterFrame_; // large pictures to let go once it is drawn
     std::set<unsigned> opaqueTextures_;  // textures with full alpha in every texel
     std::map<unsigned, ContentBox> contentBoxes_;
     void NoteContentBox(unsigned name, int width, int height, const uint8_t* rgba);

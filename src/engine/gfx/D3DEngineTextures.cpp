@@ -582,10 +582,11 @@ unsigned D3DEngine::CopySource(const GSurface& surface)
     // Remembered either way: a driver that cannot do it is not asked every frame.
     copySources_[surface.glName] = framebuffer;
     // The copy is all that is drawn from now on: the pixels read back for it, and the
-    // picture itself, are let go (a picture drawn again later is loaded again).
+    // picture itself once this frame (which may draw it too) is drawn, are let go; a
+    // picture drawn again later is loaded again.
     std::vector<uint8_t>().swap(surface.pixels);
     if (framebuffer)
-        ReleaseTexture(surface);
+        releaseAfterFrame_.push_back(surface.glName);
     return framebuffer;
 }
 

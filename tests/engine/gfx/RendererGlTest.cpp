@@ -299,22 +299,27 @@ TEST_F(GlTest, APictureCopiedIntoTheFrameLetsGoOfItselfAndIsDrawnWholeAfterwards
     D3DEngine* e = GetD3DEngine();
     e->AddBitmapDirectory("data/bitmaps");
     WriteTwoColourPng(resources.Path() / "data/bitmaps", "stage.png", 256, 128, kRed, kBlue);
+    BaseSprite s;
+    s.width = 40;
+    s.height = 20;
+    s.PlaceLocal(400, 300);
+    // Drawn as a sprite in the frame that first copies it: still whole in that frame.
     BeginFrame();
+    e->SetTexture("stage.png");
+    s.Draw();
     ASSERT_TRUE(e->CopyOpaqueTexture("stage.png", tagRECT {10, 20, 266, 148}));
     RgbaImage img = EndFrame();
     ExpectColour(img, 20, 30, 255, 0, 0);
     ExpectColour(img, 250, 140, 0, 0, 255);
+    ExpectColour(img, 385, 300, 255, 0, 0);
+    ExpectColour(img, 415, 300, 0, 0, 255);
     // The copy is what is drawn from now on: the picture and its read-back pixels are let go.
     EXPECT_FALSE(e->FindSurface("stage.png")->resident);
     EXPECT_TRUE(e->FindSurface("stage.png")->pixels.empty());
 
     BeginFrame();
     ASSERT_TRUE(e->CopyOpaqueTexture("stage.png", tagRECT {10, 20, 266, 148}));
-    BaseSprite s;
-    s.width = 40;
-    s.height = 20;
-    s.PlaceLocal(400, 300);
-    e->SetTexture("stage.png"); // drawn as a sprite too: loaded again
+    e->SetTexture("stage.png"); // drawn as a sprite again: loaded again
     s.Draw();
     img = EndFrame();
     ExpectColour(img, 20, 30, 255, 0, 0);
