@@ -291,11 +291,17 @@ void GUI_GigBackdrop::DrawShow()
     // Everything else on the stage is seen only inside it: the black bands cover the
     // rest, so none of it is shaded there.
     engine->SetClipRect(&stage_);
+    // The video screen is opaque and drawn over the beams and the prop: they are left out
+    // where it will cover them.
+    const bool screen = StageEquipmentPresent("videoscreen", "CHEAT_VIDEOSCREEN");
+    if (screen)
+        GUI_GetVideoScreen()->HideWhatIsBehind();
     if (StageEquipmentPresent("laser", "CHEAT_LASERS"))
         GUI_GetLasers()->Draw();
     GUI_GetGigProp()->Draw();
     GUI_GetComputerisedLights()->Draw();
-    if (StageEquipmentPresent("videoscreen", "CHEAT_VIDEOSCREEN"))
+    engine->ClearOccluder();
+    if (screen)
         GUI_GetVideoScreen()->Draw();
     GUI_GetPyro()->Draw();
 

@@ -538,12 +538,26 @@ void GUI_VideoScreen::Initialise(float personHeight)
     timer_.StartTimer();
 }
 
-void GUI_VideoScreen::Draw()
+void GUI_VideoScreen::Place()
 {
     sprite_.PlaceLocal(D3DEngine::W / 2.0f, StageBottom() - personHeight_ - sprite_.height / 2.0f);
     const float inset = 0.05f * sprite_.width;
     sprite_.vertices[2].x += inset;
     sprite_.vertices[3].x -= inset;
+}
+
+bool GUI_VideoScreen::HideWhatIsBehind()
+{
+    if (sprite_.GetTextureName().empty())
+        return false;
+    Place();
+    D3DEngine* engine = GetD3DEngine();
+    return engine->SetOccluder(sprite_.vertices, engine->GetTexture(sprite_.GetTextureName()));
+}
+
+void GUI_VideoScreen::Draw()
+{
+    Place();
     if (!sprite_.GetTextureName().empty())
         sprite_.Draw();
     timer_.Update();

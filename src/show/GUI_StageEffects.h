@@ -188,11 +188,15 @@ public:
     GUI_VideoScreen();
     void Initialise(float personHeight);
     void Draw();
+    // Tells the renderer to leave out what is drawn behind the screen until it is drawn
+    // over it; false when its picture lets anything through.
+    bool HideWhatIsBehind();
     void NextImage();
     const CTexturedSprite& GetSprite() const { return sprite_; }
     size_t ImageCount() const { return size_t(images_.End() - images_.Begin()); }
 
 private:
+    void Place();
     GFileList images_;
     size_t current_ = 0;
     CTexturedSprite sprite_;

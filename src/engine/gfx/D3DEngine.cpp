@@ -176,6 +176,7 @@ void D3DEngine::BeginRender()
     SetLinearFilter();
     additive_ = false; // every frame starts with normal blending, as the scene's state does
     clipped_ = false;
+    occluderEdges_ = 0;
     openLayer_ = nullptr;
     record_ = &frame_;
     BInScene = true;

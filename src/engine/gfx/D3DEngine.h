@@ -76,6 +76,13 @@ public:
     // A software driver pays for every pixel it shades, so a layer that would be hidden
     // outside a rectangle is better not shaded there at all. Every frame starts unclipped.
     void SetClipRect(const tagRECT* rect);
+    // Until ClearOccluder (or the next frame), quads and triangles leave out the inside of
+    // a sprite's quad (top-left, top-right, bottom-left, bottom-right) that the caller
+    // draws later in the frame, untinted and with normal blending, with the texture named:
+    // its pixels would be shaded only to be painted over. False (nothing left out) unless
+    // that texture is opaque in every texel and the quad is convex.
+    bool SetOccluder(const _D3DTLVERTEX* corners, unsigned glName);
+    void ClearOccluder() { occluderEdges_ = 0; }
     void ToGDI() {}
     void RestoreSurfaces() {}
     void ReleaseAllSurfaces() {}
@@ -204,6 +211,10 @@ private:
     void BeginPrimitive(DrawOp primitive);
     void AddVertex(float x, float y, float u, float v, uint32_t colour);
     void Strip(const float (*points)[2], int count, uint32_t colour);
+    // A convex polygon (corners in order) as quads or triangles of the open primitive,
+    // less what the occluder hides.
+    void AddPolygon(const _D3DTLVERTEX* corners, int count, bool quads, float tw, float th);
+    void AddConvex(const _D3DTLVERTEX* corners, int count, bool quads, float tw, float th);
     // Whether the frame drawn since the last flip must be drawn and presented.
     bool FrameChanged();
     void FreePendingTextures();
@@ -242,6 +253,10 @@ private:
     bool additive_ = false;
     bool clipped_ = false;
     tagRECT clip_ {};
+    // The occluder's sides, each keeping a * x + b * y >= c inside, and its bounds.
+    float occluder_[4][3] = {};
+    int occluderEdges_ = 0;
+    float occluderBox_[4] = {}; // left, top, right, bottom
     unsigned bound_ = 0;     // GL name bound on the rectangle target now
     bool texEnabled_ = true; // the rectangle target is enabled
     MainWindowRef window_ = nullptr;

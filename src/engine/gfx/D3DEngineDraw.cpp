@@ -301,7 +301,124 @@ int TrimToContent(const _D3DTLVERTEX* c, float tw, float th, const D3DEngine::Co
     return p.Count();
 }
 
+// The corner a fraction t of the way from p to q, texture coordinates and colour with it.
+_D3DTLVERTEX Between(const _D3DTLVERTEX& p, const _D3DTLVERTEX& q, float t)
+{
+    _D3DTLVERTEX v = p;
+    v.x = p.x + t * (q.x - p.x);
+    v.y = p.y + t * (q.y - p.y);
+    v.tu = p.tu + t * (q.tu - p.tu);
+    v.tv = p.tv + t * (q.tv - p.tv);
+    v.diffuse = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const float a = float((p.diffuse >> shift) & 255), b = float((q.diffuse >> shift) & 255);
+        v.diffuse |= uint32_t(std::lround(a + t * (b - a))) << shift;
+    }
+    return v;
+}
+
+// A convex polygon cut by four lines has at most four corners more; a spare one for
+// rounding.
+constexpr int kMaxPolygon = TexelPolygon::kMax + 5;
+
+// The part of a convex polygon where a * x + b * y >= c, written to out; its corner count.
+// Keeping one side and then the other of a line cuts the polygon's edges at the same
+// points, so the two parts meet without a crack.
+int KeepSide(const _D3DTLVERTEX* in, int n, float a, float b, float c, _D3DTLVERTEX* out)
+{
+    int m = 0;
+    for (int i = 0; i < n; ++i) {
+        const _D3DTLVERTEX &p = in[i], &q = in[(i + 1) % n];
+        const float dp = a * p.x + b * p.y - c, dq = a * q.x + b * q.y - c;
+        if (dp >= 0.0f && m < kMaxPolygon)
+            out[m++] = p;
+        if ((dp >= 0.0f) != (dq >= 0.0f) && m < kMaxPolygon)
+            out[m++] = Between(p, q, dp / (dp - dq));
+    }
+    return m;
+}
+
 } // namespace
+
+bool D3DEngine::SetOccluder(const _D3DTLVERTEX* corners, unsigned glName)
+{
+    occluderEdges_ = 0;
+    if (!corners || !glName || !opaqueTextures_.count(glName))
+        return false;
+    const _D3DTLVERTEX* ring[4] = {&corners[0], &corners[1], &corners[3], &corners[2]};
+    float cx = 0.0f, cy = 0.0f;
+    for (const _D3DTLVERTEX* v : ring) {
+        if ((v->diffuse >> 24) != 255)
+            return false;
+        cx += v->x / 4.0f, cy += v->y / 4.0f;
+    }
+    float box[4] = {ring[0]->x, ring[0]->y, ring[0]->x, ring[0]->y};
+    for (int i = 0; i < 4; ++i) {
+        const _D3DTLVERTEX &p = *ring[i], &q = *ring[(i + 1) % 4];
+        float a = p.y - q.y, b = q.x - p.x;
+        const float length = std::hypot(a, b);
+        if (length < 1.0f)
+            return false;
+        a /= length, b /= length;
+        float c = a * p.x + b * p.y;
+        if (a * cx + b * cy < c)
+            a = -a, b = -b, c = -c;
+        // A pixel in from the edge: what is left out is surely painted over, whichever of
+        // two shapes meeting on the edge the driver gives its pixels to.
+        occluder_[i][0] = a, occluder_[i][1] = b, occluder_[i][2] = c + 1.0f;
+        box[0] = std::min(box[0], p.x), box[1] = std::min(box[1], p.y);
+        box[2] = std::max(box[2], p.x), box[3] = std::max(box[3], p.y);
+    }
+    for (int i = 0; i < 4; ++i) // convex: every corner inside every side
+        for (const _D3DTLVERTEX* v : ring)
+            if (occluder_[i][0] * v->x + occluder_[i][1] * v->y < occluder_[i][2] - 1.01f)
+                return false;
+    std::copy(box, box + 4, occluderBox_);
+    occluderEdges_ = 4;
+    return true;
+}
+
+void D3DEngine::AddConvex(const _D3DTLVERTEX* p, int n, bool quads, float tw, float th)
+{
+    auto add = [&](int i) { AddVertex(p[i].x, p[i].y, p[i].tu * tw, p[i].tv * th, p[i].diffuse); };
+    if (quads) {
+        for (int k = 1; k + 1 < n; k += 2)
+            for (int i : {0, k, k + 1, std::min(k + 2, n - 1)})
+                add(i);
+        return;
+    }
+    for (int k = 1; k + 1 < n; ++k)
+        for (int i : {0, k, k + 1})
+            add(i);
+}
+
+void D3DEngine::AddPolygon(const _D3DTLVERTEX* p, int n, bool quads, float tw, float th)
+{
+    bool apart = occluderEdges_ == 0;
+    if (!apart) {
+        float box[4] = {p[0].x, p[0].y, p[0].x, p[0].y};
+        for (int i = 1; i < n; ++i)
+            box[0] = std::min(box[0], p[i].x), box[1] = std::min(box[1], p[i].y),
+            box[2] = std::max(box[2], p[i].x), box[3] = std::max(box[3], p[i].y);
+        apart = box[2] <= occluderBox_[0] || box[0] >= occluderBox_[2] || box[3] <= occluderBox_[1] ||
+                box[1] >= occluderBox_[3];
+    }
+    if (apart || n > kMaxPolygon - 5) {
+        AddConvex(p, n, quads, tw, th);
+        return;
+    }
+    // What lies outside the first side, then outside the second but inside the first, and
+    // so on; what is inside them all is hidden.
+    _D3DTLVERTEX rest[kMaxPolygon], next[kMaxPolygon], piece[kMaxPolygon];
+    std::copy(p, p + n, rest);
+    for (int e = 0; e < occluderEdges_ && n >= 3; ++e) {
+        const float a = occluder_[e][0], b = occluder_[e][1], c = occluder_[e][2];
+        if (const int m = KeepSide(rest, n, -a, -b, -c, piece); m >= 3)
+            AddConvex(piece, m, quads, tw, th);
+        n = KeepSide(rest, n, a, b, c, next);
+        std::copy(next, next + n, rest);
+    }
+}
 
 void D3DEngine::DrawQuads(const _D3DTLVERTEX* quads, int count)
 {
@@ -324,17 +441,13 @@ void D3DEngine::DrawQuads(const _D3DTLVERTEX* quads, int count)
         _D3DTLVERTEX trimmed[TexelPolygon::kMax];
         const int n = box ? TrimToContent(corners, tw, th, *box, trimmed) : -1;
         if (n < 0) {
-            for (int i : order) {
-                const _D3DTLVERTEX& v = corners[i];
-                AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
-            }
+            _D3DTLVERTEX ring[4];
+            for (int k = 0; k < 4; ++k)
+                ring[k] = corners[order[k]];
+            AddPolygon(ring, 4, true, tw, th);
             continue;
         }
-        for (int k = 1; k + 1 < n; k += 2)
-            for (int i : {0, k, k + 1, std::min(k + 2, n - 1)}) {
-                const _D3DTLVERTEX& v = trimmed[i];
-                AddVertex(v.x, v.y, v.tu * tw, v.tv * th, v.diffuse);
-            }
+        AddPolygon(trimmed, n, true, tw, th);
     }
 }
 
@@ -353,9 +466,11 @@ void D3DEngine::DrawTriangles(const _D3DTLVERTEX* vertices, int vertexCount, con
         }
         if (!inside) // a triangle naming a vertex past the store is skipped, never read
             continue;
-        for (int k : at) {
-            const _D3DTLVERTEX& v = vertices[k];
-            AddVertex(v.x, v.y, v.tu * tw, v.tv * th, FromVertexBufferColor(v.diffuse));
+        _D3DTLVERTEX triangle[3];
+        for (int k = 0; k < 3; ++k) {
+            triangle[k] = vertices[at[k]];
+            triangle[k].diffuse = FromVertexBufferColor(triangle[k].diffuse);
         }
+        AddPolygon(triangle, 3, false, tw, th);
     }
 }
