@@ -59,7 +59,7 @@ const FontRow kFonts[] = {
     {"data/fonts/LCD18.dds.dat", "LCD18.dds", 24, 24, 1},
     {"data/fonts/LCD16.dds.dat", "LCD16.dds", 24, 24, 1},
     {"data/fonts/LCD10.dds.dat", "LCD10.dds", 12, 12, 1},
-    {"data/fonts/verdana14_i.dds.dat", "verdana14_i.dds", 14, 14, 0},
+    {"data/fonts/verdana14_i.dds.dat", "verdana14_i.dds", 14, 16, 0},
 };
 
 // Beyond the fonts, the largest pictures the loading screen and the first main-menu frame

@@ -73,10 +73,13 @@ bool PlaceGlyph(const TTFGlyphBitmap& g, const TTFFont& font, int cell, int glyp
     shift = std::max(shift, -inkLeft);       // negative bearings are pulled in
     if (inkRight + shift >= cell)
         shift = cell - 1 - inkRight;
+    // Where the cell has room, its top and bottom rows stay clear: text drawn smaller than
+    // its cell is filtered, and would pick up a line of the glyph above or below.
+    const int clear = cell >= glyphHeight + 2 ? 1 : 0;
     int top = (cell - glyphHeight) / 2 + (glyphHeight - font.GetAscent() - font.GetDescent()) / 2;
-    if (top + inkBottom >= cell)
-        top = cell - 1 - inkBottom;
-    top = std::max(top, -inkTop);
+    if (top + inkBottom >= cell - clear)
+        top = cell - 1 - clear - inkBottom;
+    top = std::max(top, clear - inkTop);
     const int cellX = (slot % 10) * cell, cellY = (slot / 10) * cell;
     for (int y = 0; y < g.height; ++y) {
         const int ty = top + y;
