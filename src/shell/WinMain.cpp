@@ -76,6 +76,7 @@ bool StartApplication()
     // their own, so that what a released picture gives back returns to the system instead
     // of staying in the heap (glibc would raise this threshold after the first such free).
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    PrepareGraphicsDriver(); // before the picture thread starts
     PrefetchStartPictures();
     MainWindowRef window = CreateMainWindow("Amplivance", WindowProc);
     if (!window)

@@ -18,6 +18,8 @@ MainWindowRef CreateMainWindow(const char* title, WindowProcFn windowProc)
     return mainWindow;
 }
 
+void PrepareGraphicsDriver() { PortWindow::PrepareDriver(); }
+
 MainWindowRef GetMainWindow()
 {
     return mainWindow;

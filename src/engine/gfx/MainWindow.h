@@ -13,6 +13,9 @@ using MainWindowRef = PortWindow*;
 // it. nullptr when there is no display. Only one main window exists per run: a second call
 // returns the first window with the new procedure.
 MainWindowRef CreateMainWindow(const char* title, WindowProcFn windowProc);
+// Settles the graphics driver's options before the program starts any thread of its own
+// (CreateMainWindow does it otherwise).
+void PrepareGraphicsDriver();
 MainWindowRef GetMainWindow();
 void ShowWindow(MainWindowRef window);
 void SelectWindow(MainWindowRef window);

@@ -12,13 +12,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-PortWindow* PortWindow::Create(const std::string& title)
+void PortWindow::PrepareDriver()
 {
     // Without a graphics card, Mesa's software renderer starts a drawing thread per core.
     // At thirty frames a second one thread draws the busiest stage in a quarter of a
     // frame; more only add their hand-over work to every frame's CPU. Drawn on the game's
-    // own thread unless the player asks otherwise. Read when the driver loads, below.
-    setenv("LP_NUM_THREADS", "0", 0);
+    // own thread unless the player asks otherwise.
+    static const bool prepared = setenv("LP_NUM_THREADS", "0", 0) == 0;
+    (void)prepared;
+}
+
+PortWindow* PortWindow::Create(const std::string& title)
+{
+    PrepareDriver(); // read when the driver loads, below
     if (!(SDL_WasInit(SDL_INIT_VIDEO) & SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
         return nullptr;

@@ -21,6 +21,10 @@ public:
     // Starts SDL's video and creates the hidden window; nullptr (and the reason logged to
     // standard error) when there is no display.
     static PortWindow* Create(const std::string& title);
+    // Sets the graphics driver's defaults in the environment, where it reads them when it
+    // loads. Create does it too; a program that starts threads before its window calls it
+    // first, since the environment is not to be changed while other threads may read it.
+    static void PrepareDriver();
     ~PortWindow();
     PortWindow(const PortWindow&) = delete;
     PortWindow& operator=(const PortWindow&) = delete;
