@@ -3,6 +3,7 @@
 #include "engine/gfx/GLHeaders.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 void FrameRecord::Scene(const int viewport[4], int gameW, int gameH, int originX, int originY)
@@ -141,6 +142,7 @@ void ApplyScene(const DrawBatch& b, bool topRowFirst)
     // exactly the pixels their coordinates name.
     glTranslatef(0.375f, 0.375f, 0.0f);
     glEnable(GL_BLEND);
+    glShadeModel(GL_SMOOTH);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -173,6 +175,47 @@ bool Opaque(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
     for (uint32_t i = b.first; i < b.first + b.count && i < vertices.size(); ++i)
         if (vertices[i].a != 255)
             return false;
+    return true;
+}
+
+// Whether a quad's texture runs straight across it: its fourth corner's texture
+// coordinates are where the other three put them. The driver splits a quad into two
+// triangles along one diagonal or the other depending on the shading; only such a quad
+// looks the same both ways.
+bool TextureRunsStraight(const DrawVertex* q)
+{
+    // The corner left out is predicted from the triangle of the other three.
+    for (int skip : {3, 1}) {
+        const DrawVertex &a = q[0], &b = q[skip == 3 ? 1 : 2], &c = q[skip == 3 ? 2 : 3], &d = q[skip];
+        const float area = (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+        if (std::fabs(area) < 1e-3f)
+            continue;
+        const float s = ((d.x - a.x) * (c.y - a.y) - (c.x - a.x) * (d.y - a.y)) / area;
+        const float t = ((b.x - a.x) * (d.y - a.y) - (d.x - a.x) * (b.y - a.y)) / area;
+        const float u = a.u + s * (b.u - a.u) + t * (c.u - a.u), v = a.v + s * (b.v - a.v) + t * (c.v - a.v);
+        return std::fabs(u - d.u) < 0.01f && std::fabs(v - d.v) < 0.01f;
+    }
+    return true; // no area at all
+}
+
+// Whether every quad or triangle of the batch is of one colour (and every quad's texture
+// runs straight across it). Such a batch is drawn flat: the same pixels, without the
+// driver working out the colour at each one.
+bool OneColourEach(const DrawBatch& b, const std::vector<DrawVertex>& vertices)
+{
+    const uint32_t corners = b.op == DrawOp::Quads ? 4 : b.op == DrawOp::Triangles ? 3 : 0;
+    if (corners == 0 || b.count % corners != 0 || size_t(b.first) + b.count > vertices.size())
+        return false;
+    auto same = [](const DrawVertex& p, const DrawVertex& q) {
+        return p.r == q.r && p.g == q.g && p.b == q.b && p.a == q.a;
+    };
+    for (uint32_t i = b.first; i < b.first + b.count; i += corners) {
+        for (uint32_t k = 1; k < corners; ++k)
+            if (!same(vertices[i], vertices[i + k]))
+                return false;
+        if (corners == 4 && b.textured && !TextureRunsStraight(&vertices[i]))
+            return false;
+    }
     return true;
 }
 
@@ -238,6 +281,7 @@ void FrameRecord::Replay(bool topRowFirst) const
     const DrawBatch* lastTexture = nullptr; // texture state unknown at the start
     bool blending = true;
     bool additive = false;
+    bool flat = false;
     DrawBatch scene;
     DrawBatch noClip;
     const DrawBatch* lastClip = &noClip; // no scissor at the start
@@ -249,6 +293,7 @@ void FrameRecord::Replay(bool topRowFirst) const
             scene = b;
             blending = true;
             additive = false;
+            flat = false;
             break;
         case DrawOp::Clear:
         case DrawOp::Blit:
@@ -289,6 +334,10 @@ void FrameRecord::Replay(bool topRowFirst) const
                 glBlendFunc(GL_SRC_ALPHA, b.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
                 additive = b.additive;
             }
+            if (bool uniform = OneColourEach(b, vertices_); uniform != flat) {
+                glShadeModel(uniform ? GL_FLAT : GL_SMOOTH);
+                flat = uniform;
+            }
             glBegin(Primitive(b.op));
             for (uint32_t i = b.first; i < b.first + b.count && i < vertices_.size(); ++i) {
                 const DrawVertex& v = vertices_[i];
@@ -303,5 +352,6 @@ void FrameRecord::Replay(bool topRowFirst) const
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glDisable(GL_SCISSOR_TEST);
     glEnable(GL_BLEND);
+    glShadeModel(GL_SMOOTH);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }

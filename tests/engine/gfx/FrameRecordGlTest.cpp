@@ -205,3 +205,52 @@ TEST_F(GlTest, OpaqueLayersCoverAndTranslucentOnesStillBlend)
         e->RemoveTextureManually(name);
     }
 }
+
+TEST_F(GlTest, QuadsOfOneColourLookTheSameWhateverTheirShapeOrTexture)
+{
+    // A picture with features to show how the texture runs: shaded across and down, a
+    // dark diagonal and a dark middle column.
+    std::vector<uint8_t> px;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool line = x == y || x == 16;
+            px.insert(px.end(), {uint8_t(line ? 0 : 64 + x * 6), uint8_t(line ? 0 : 64 + y * 6), 90, 255});
+        }
+    D3DEngine* e = GetD3DEngine();
+    const unsigned texture = e->UploadTexture(32, 32, px.data());
+    e->AddTextureManually(texture, 32, 32);
+
+    struct Case {
+        const char* what;
+        float angle, inset; // turn, and how far the bottom corners come in
+    };
+    const Case cases[] = {{"upright", 0, 0}, {"turned", 30, 0}, {"narrower at the bottom", 0, 60}};
+    for (const Case& c : cases) {
+        // Once of one colour, once with one corner a level less red: the picture must be
+        // the same within that level, whichever way the driver shades each.
+        RgbaImage frames[2];
+        for (int n = 0; n < 2; ++n) {
+            BeginFrame(PackColor(20, 20, 20, 255));
+            e->SetTexture(0, texture);
+            BaseSprite sprite;
+            sprite.width = sprite.height = 300;
+            sprite.Rotate(c.angle);
+            sprite.PlaceLocal(512, 384);
+            sprite.vertices[2].x += c.inset;
+            sprite.vertices[3].x -= c.inset;
+            sprite.SetVertexColor(0xFFFFFFFFu);
+            if (n == 1)
+                sprite.vertices[3].diffuse = 0xFFFFFFFEu;
+            sprite.DrawNoChecks();
+            frames[n] = EndFrame();
+        }
+        int differing = 0;
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x) {
+                const uint32_t p = frames[0].At(x, y), q = frames[1].At(x, y);
+                differing += std::abs(int(Red(p)) - int(Red(q))) > 2 || std::abs(int(Green(p)) - int(Green(q))) > 2;
+            }
+        EXPECT_LE(differing, 4) << c.what;
+    }
+    e->RemoveTextureManually(texture);
+}
