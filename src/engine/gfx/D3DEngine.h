@@ -97,7 +97,6 @@ public:
     // nor presented again.
     unsigned GetUnchangedFrames() const { return unchangedFrames_; }
     float GetFrameCount() const { return frames_; }
-
     float GetRedundantBinds() const { return redundantBinds_; }
 
     // Pictures from files of kReleasableBytes and more in the driver (a full-screen

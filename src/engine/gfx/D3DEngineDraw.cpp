@@ -215,43 +215,57 @@ bool OneTexelPerPixel(const _D3DTLVERTEX* c, float tw, float th)
     return std::fabs(texelsW - pixelsW) < 0.5f && std::fabs(texelsH - pixelsH) < 0.5f;
 }
 
+// The part of a convex polygon where a * x + b * y >= c, written to out (at most capacity
+// corners); its corner count. A corner made where an edge crosses the line is
+// between(p, q, t), t the fraction of the way from p to q. Keeping one side and then the
+// other of a line cuts the polygon's edges at the same points, so the two parts meet
+// without a crack.
+template <class Corner, class Between>
+int KeepSide(const Corner* in, int n, float a, float b, float c, Between between, Corner* out, int capacity)
+{
+    int m = 0;
+    for (int i = 0; i < n; ++i) {
+        const Corner &p = in[i], &q = in[(i + 1) % n];
+        const float dp = a * p.x + b * p.y - c, dq = a * q.x + b * q.y - c;
+        if (dp >= 0.0f && m < capacity)
+            out[m++] = p;
+        if ((dp >= 0.0f) != (dq >= 0.0f) && m < capacity)
+            out[m++] = between(p, q, dp / (dp - dq));
+    }
+    return m;
+}
+
 // A convex polygon in texels of a texture, clipped by straight lines.
 class TexelPolygon {
 public:
     static constexpr int kMax = 4 + D3DEngine::kOutlineEdges; // four sides and the outline's
     // The rectangle between two texel corners, from (x0, y0) down to (x0, y1) first.
-    TexelPolygon(float x0, float y0, float x1, float y1) : x_ {x0, x0, x1, x1}, y_ {y0, y1, y1, y0}, count_(4) {}
+    TexelPolygon(float x0, float y0, float x1, float y1) : corners_ {{x0, y0}, {x0, y1}, {x1, y1}, {x1, y0}}, count_(4) {}
     // Keeps the part where a * x + b * y >= c; whether anything was cut.
     bool Keep(float a, float b, float c)
     {
         int inside = 0;
         for (int i = 0; i < count_; ++i)
-            inside += a * x_[i] + b * y_[i] >= c;
+            inside += a * corners_[i].x + b * corners_[i].y >= c;
         if (inside == count_)
             return false;
-        float x[kMax], y[kMax];
-        int n = 0;
-        for (int i = 0; i < count_; ++i) {
-            const int j = (i + 1) % count_;
-            const float di = a * x_[i] + b * y_[i] - c, dj = a * x_[j] + b * y_[j] - c;
-            if (di >= 0.0f && n < kMax)
-                x[n] = x_[i], y[n++] = y_[i];
-            if ((di >= 0.0f) != (dj >= 0.0f) && n < kMax) {
-                const float t = di / (di - dj);
-                x[n] = x_[i] + t * (x_[j] - x_[i]), y[n++] = y_[i] + t * (y_[j] - y_[i]);
-            }
-        }
-        std::copy(x, x + n, x_);
-        std::copy(y, y + n, y_);
-        count_ = n;
+        Texel kept[kMax];
+        auto between = [](const Texel& p, const Texel& q, float t) {
+            return Texel {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+        };
+        count_ = KeepSide(corners_, count_, a, b, c, between, kept, kMax);
+        std::copy(kept, kept + count_, corners_);
         return true;
     }
     int Count() const { return count_; }
-    float X(int i) const { return x_[i]; }
-    float Y(int i) const { return y_[i]; }
+    float X(int i) const { return corners_[i].x; }
+    float Y(int i) const { return corners_[i].y; }
 
 private:
-    float x_[kMax], y_[kMax];
+    struct Texel {
+        float x, y;
+    };
+    Texel corners_[kMax];
     int count_;
 };
 
@@ -320,23 +334,6 @@ _D3DTLVERTEX Between(const _D3DTLVERTEX& p, const _D3DTLVERTEX& q, float t)
 // A convex polygon cut by four lines has at most four corners more; a spare one for
 // rounding.
 constexpr int kMaxPolygon = TexelPolygon::kMax + 5;
-
-// The part of a convex polygon where a * x + b * y >= c, written to out; its corner count.
-// Keeping one side and then the other of a line cuts the polygon's edges at the same
-// points, so the two parts meet without a crack.
-int KeepSide(const _D3DTLVERTEX* in, int n, float a, float b, float c, _D3DTLVERTEX* out)
-{
-    int m = 0;
-    for (int i = 0; i < n; ++i) {
-        const _D3DTLVERTEX &p = in[i], &q = in[(i + 1) % n];
-        const float dp = a * p.x + b * p.y - c, dq = a * q.x + b * q.y - c;
-        if (dp >= 0.0f && m < kMaxPolygon)
-            out[m++] = p;
-        if ((dp >= 0.0f) != (dq >= 0.0f) && m < kMaxPolygon)
-            out[m++] = Between(p, q, dp / (dp - dq));
-    }
-    return m;
-}
 
 } // namespace
 
@@ -413,9 +410,9 @@ void D3DEngine::AddPolygon(const _D3DTLVERTEX* p, int n, bool quads, float tw, f
     std::copy(p, p + n, rest);
     for (int e = 0; e < occluderEdges_ && n >= 3; ++e) {
         const float a = occluder_[e][0], b = occluder_[e][1], c = occluder_[e][2];
-        if (const int m = KeepSide(rest, n, -a, -b, -c, piece); m >= 3)
+        if (const int m = KeepSide(rest, n, -a, -b, -c, Between, piece, kMaxPolygon); m >= 3)
             AddConvex(piece, m, quads, tw, th);
-        n = KeepSide(rest, n, a, b, c, next);
+        n = KeepSide(rest, n, a, b, c, Between, next, kMaxPolygon);
         std::copy(next, next + n, rest);
     }
 }
