@@ -331,6 +331,15 @@ _D3DTLVERTEX Between(const _D3DTLVERTEX& p, const _D3DTLVERTEX& q, float t)
     return v;
 }
 
+// The left, top, right and bottom of n corners.
+void Bounds(const _D3DTLVERTEX* p, int n, float box[4])
+{
+    box[0] = box[2] = p[0].x, box[1] = box[3] = p[0].y;
+    for (int i = 1; i < n; ++i)
+        box[0] = std::min(box[0], p[i].x), box[1] = std::min(box[1], p[i].y),
+        box[2] = std::max(box[2], p[i].x), box[3] = std::max(box[3], p[i].y);
+}
+
 // A convex polygon cut by four lines has at most four corners more; a spare one for
 // rounding.
 constexpr int kMaxPolygon = TexelPolygon::kMax + 5;
@@ -349,7 +358,6 @@ bool D3DEngine::SetOccluder(const _D3DTLVERTEX* corners, unsigned glName)
             return false;
         cx += v->x / 4.0f, cy += v->y / 4.0f;
     }
-    float box[4] = {ring[0]->x, ring[0]->y, ring[0]->x, ring[0]->y};
     for (int i = 0; i < 4; ++i) {
         const _D3DTLVERTEX &p = *ring[i], &q = *ring[(i + 1) % 4];
         float a = p.y - q.y, b = q.x - p.x;
@@ -363,14 +371,12 @@ bool D3DEngine::SetOccluder(const _D3DTLVERTEX* corners, unsigned glName)
         // A pixel in from the edge: what is left out is surely painted over, whichever of
         // two shapes meeting on the edge the driver gives its pixels to.
         occluder_[i][0] = a, occluder_[i][1] = b, occluder_[i][2] = c + 1.0f;
-        box[0] = std::min(box[0], p.x), box[1] = std::min(box[1], p.y);
-        box[2] = std::max(box[2], p.x), box[3] = std::max(box[3], p.y);
     }
     for (int i = 0; i < 4; ++i) // convex: every corner inside every side
         for (const _D3DTLVERTEX* v : ring)
             if (occluder_[i][0] * v->x + occluder_[i][1] * v->y < occluder_[i][2] - 1.01f)
                 return false;
-    std::copy(box, box + 4, occluderBox_);
+    Bounds(corners, 4, occluderBox_);
     occluderEdges_ = 4;
     return true;
 }
@@ -393,10 +399,8 @@ void D3DEngine::AddPolygon(const _D3DTLVERTEX* p, int n, bool quads, float tw, f
 {
     bool apart = occluderEdges_ == 0;
     if (!apart) {
-        float box[4] = {p[0].x, p[0].y, p[0].x, p[0].y};
-        for (int i = 1; i < n; ++i)
-            box[0] = std::min(box[0], p[i].x), box[1] = std::min(box[1], p[i].y),
-            box[2] = std::max(box[2], p[i].x), box[3] = std::max(box[3], p[i].y);
+        float box[4];
+        Bounds(p, n, box);
         apart = box[2] <= occluderBox_[0] || box[0] >= occluderBox_[2] || box[3] <= occluderBox_[1] ||
                 box[1] >= occluderBox_[3];
     }
